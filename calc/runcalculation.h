@@ -1,0 +1,44 @@
+#pragma once
+
+#include "calcstate.h"
+#include "enginetype.h"
+#include "fieldtexts.h"
+
+#include "dateformat.h"
+#include "regionalsettings.h"
+#include "resultsink.h"
+
+#include <string>
+
+namespace tervox::calc {
+
+// Reads the field texts into state.input in the fixed reading order, selecting the
+// fuel properties after Toe and forming delta after phii. Throws ConversionError
+// naming the first rejected text, or FloatingPointError from delta; the fields
+// read before the failure stay updated.
+EngineType ReadEngineInput(const FieldTexts& texts, bool radioButton1Checked,
+                           const report::RegionalSettings& settings, CalcState& state);
+
+// One calculation run: reads the inputs, writes the header and the inputs, then
+// runs the four stages, handing every quantity to the sink as soon as it exists.
+// Returns normally when the run completes; otherwise throws the error that stopped
+// it (ConversionError, FloatingPointError or the sink's write error) with the
+// entries written so far left in the sink.
+void RunCalculation(const FieldTexts& texts, bool radioButton1Checked,
+                    const report::RegionalSettings& settings, report::ResultSink& report,
+                    CalcState& state, const report::CalendarDate& today);
+
+// The same run writing the report file at reportPath, dated today.
+void RunCalculation(const FieldTexts& texts, bool radioButton1Checked,
+                    const report::RegionalSettings& settings, const std::string& reportPath,
+                    CalcState& state);
+
+// The message that ends a completed run: Your results saved in "PATH"
+std::string SavedResultsMessage(const std::string& reportPath);
+
+// The text an error box shows for an error message: a full stop is appended unless
+// the message is empty or already ends in "." or a character that sorts below it
+// (a blank, "!", ")", ",", "-" and the like).
+std::string ErrorDisplayText(const std::string& message);
+
+} // namespace tervox::calc

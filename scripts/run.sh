@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Starts the program from the build tree. Until the windows exist this runs the
+# command-line calculator on the default inputs and prints the report.
+set -euo pipefail
+build=${1:-build}
+if [[ -x "$build/app/tervox" ]]; then
+  exec "$build/app/tervox"
+fi
+report=$(mktemp -d)/result.txt
+"$build/cli/tervox-calc" --decimal-separator , --report "$report"
+iconv -f CP1251 -t UTF-8 "$report" | tr -d '\r'
