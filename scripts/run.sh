@@ -3,9 +3,9 @@
 # command-line calculator on the default inputs and prints the report.
 set -euo pipefail
 build=${1:-build}
-if [[ -x "$build/app/tervox" ]]; then
-  exec "$build/app/tervox"
+if [[ -x "$build/bin/tervox" ]]; then
+  exec "$build/bin/tervox"
 fi
 report=$(mktemp -d)/result.txt
-"$build/cli/tervox-calc" --decimal-separator , --report "$report"
+"$build/bin/tervox-calc" --decimal-separator , --report "$report"
 iconv -f CP1251 -t UTF-8 "$report" | tr -d '\r'
