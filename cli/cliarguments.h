@@ -3,6 +3,7 @@
 #include "fieldtexts.h"
 
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
