@@ -3,11 +3,11 @@
 #include "calcstate.h"
 #include "regionalsettings.h"
 
+#include <QDialog>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
 
-class QDialog;
 class QLineEdit;
 class QMenu;
 class QRadioButton;
