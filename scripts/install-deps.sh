@@ -15,6 +15,7 @@ packages=(
   pulseaudio pulseaudio-utils
   fonts-liberation2 fonts-dejavu-core
   locales
+  python3 python3-mpmath
 )
 
 missing=()
