@@ -1,0 +1,222 @@
+// tervox-calc as a script meets it: arguments, exit status, the two output streams
+// and the report file.
+#include "../calc/fixture.h"
+
+#include "dateformat.h"
+
+#include <array>
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+using tervox::test::ReadFileBytes;
+
+struct Result {
+    int status = -1;
+    std::string out, err;
+};
+
+std::string Drain(int fd) {
+    std::string s;
+    std::array<char, 4096> buf{};
+    ssize_t n;
+    while ((n = ::read(fd, buf.data(), buf.size())) > 0)
+        s.append(buf.data(), static_cast<std::size_t>(n));
+    ::close(fd);
+    return s;
+}
+
+// Runs tervox-calc with the arguments and extra environment (NAME=VALUE).
+Result Run(const std::vector<std::string>& args, const std::vector<std::string>& env = {}) {
+    int out[2], err[2];
+    EXPECT_EQ(::pipe(out), 0);
+    EXPECT_EQ(::pipe(err), 0);
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::dup2(out[1], 1);
+        ::dup2(err[1], 2);
+        ::close(out[0]);
+        ::close(err[0]);
+        for (const std::string& e : env)
+            ::putenv(const_cast<char*>(e.c_str()));
+        std::vector<char*> argv{const_cast<char*>(TERVOX_CALC_EXE)};
+        for (const std::string& a : args)
+            argv.push_back(const_cast<char*>(a.c_str()));
+        argv.push_back(nullptr);
+        ::execv(TERVOX_CALC_EXE, argv.data());
+        ::_exit(127);
+    }
+    ::close(out[1]);
+    ::close(err[1]);
+    Result r;
+    r.out = Drain(out[0]);
+    r.err = Drain(err[0]);
+    int wstatus = 0;
+    ::waitpid(pid, &wstatus, 0);
+    r.status = WIFEXITED(wstatus) ? WEXITSTATUS(wstatus) : -1;
+    return r;
+}
+
+// The report of a run made today, with the fixture's date put in its place.
+std::string WithFixtureDate(std::string report, const std::string& pattern) {
+    const std::string today = tervox::report::FormatDate(tervox::report::Today(), pattern);
+    const std::string key = "Calculation date=";
+    const std::size_t at = report.find(key + today + "\r\n");
+    if (at != std::string::npos)
+        report.replace(at + key.size(), today.size(), "05.03.2026");
+    return report;
+}
+
+class CliTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_dir = fs::temp_directory_path() /
+                ("tervox_cli_" + std::to_string(::getpid()) + "_" +
+                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(m_dir);
+        fs::create_directories(m_dir);
+        m_report = (m_dir / "result.txt").string();
+    }
+    void TearDown() override { fs::remove_all(m_dir); }
+    fs::path m_dir;
+    std::string m_report;
+};
+
+TEST_F(CliTest, EveryFixtureGivesItsExpectedReport) {
+    for (const auto& f : tervox::test::LoadRunFixtures(TERVOX_TEST_DATA)) {
+        fs::remove(m_report);
+        std::vector<std::string> args{f.gasoline ? "--gasoline" : "--diesel", "--report", m_report,
+                                      "--decimal-separator", ",", "--date-format", "dd.MM.yyyy"};
+        for (std::string_view name : tervox::calc::kFieldNames)
+            args.push_back(std::string(name) + "=" + *f.fields.field(name));
+        const Result r = Run(args);
+        EXPECT_EQ(r.status, 0) << f.name << ": " << r.err;
+        EXPECT_EQ(r.out, "Your results saved in \"" + m_report + "\"\n");
+        EXPECT_EQ(WithFixtureDate(ReadFileBytes(m_report), "dd.MM.yyyy"), f.expected) << f.name;
+    }
+}
+
+TEST_F(CliTest, DefaultsAreTheWindowsTextsAndDiesel) {
+    const Result r = Run({"--report", m_report, "--decimal-separator", ",", "--date-format",
+                          "dd.MM.yyyy"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(WithFixtureDate(ReadFileBytes(m_report), "dd.MM.yyyy"),
+              ReadFileBytes(fs::path(TERVOX_TEST_DATA) / "default-diesel" / "expected.ini"));
+}
+
+TEST_F(CliTest, FieldTextIsTakenExactlyAsTypedUpToTheFirstEquals) {
+    const Result r = Run({"--report", m_report, "--decimal-separator", ",", "Poe= 1=2"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "' 1=2' is not a valid floating point value.\n");
+    EXPECT_EQ(r.out, "");
+    EXPECT_FALSE(fs::exists(m_report));
+}
+
+TEST_F(CliTest, StoppedRunPrintsTheErrorBoxText) {
+    struct Case {
+        std::vector<std::string> args;
+        std::string err;
+    };
+    const Case cases[] = {
+        {{"Poe=abc"}, "'abc' is not a valid floating point value.\n"},
+        {{"nodin="}, "'' is not a valid floating point value.\n"},
+        {{"roh=0"}, "Floating point division by zero.\n"},
+        {{"--gasoline", "StSzhatia=0", "roh=0"}, "Invalid floating point operation.\n"},
+        {{"Dublw=1e3000"}, "Floating point overflow.\n"},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> args{"--report", m_report, "--decimal-separator", ","};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        const Result r = Run(args);
+        EXPECT_EQ(r.status, 1) << c.args.back();
+        EXPECT_EQ(r.err, c.err);
+        EXPECT_EQ(r.out, "");
+    }
+}
+
+TEST_F(CliTest, UnwritableReportNamesItsPath) {
+    std::ofstream(m_dir / "file") << "x";
+    const std::string path = (m_dir / "file" / "result.txt").string();
+    const Result r = Run({"--report", path, "--decimal-separator", ","});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "Unable to write to " + path + ".\n");
+}
+
+TEST_F(CliTest, UsageErrorsExitWithTwoAndAReason) {
+    struct Case {
+        std::vector<std::string> args;
+        std::string reasonPart;
+    };
+    const Case cases[] = {
+        {{"--frobnicate"}, "unknown option --frobnicate"},
+        {{"chislocilind=4"}, "unknown field name chislocilind"}, // names are case-sensitive
+        {{"4"}, "expected NAME=TEXT, got 4"},
+        {{"--report"}, "option --report needs a value"},
+        {{"--gasoline", "--diesel"}, "exclude each other"},
+    };
+    for (const Case& c : cases) {
+        const Result r = Run(c.args);
+        EXPECT_EQ(r.status, 2) << c.args.front();
+        EXPECT_NE(r.err.find(c.reasonPart), std::string::npos) << r.err;
+        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << "one line: " << r.err;
+    }
+}
+
+TEST_F(CliTest, HelpPrintsTheUsage) {
+    const Result r = Run({"--help"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out.rfind("Usage: tervox-calc [--gasoline | --diesel] [--report PATH]", 0), 0u);
+}
+
+TEST_F(CliTest, TwoCallsOnOnePathGiveTheMixedFile) {
+    ASSERT_EQ(Run({"--gasoline", "--report", m_report, "--decimal-separator", ","}).status, 0);
+    ASSERT_EQ(Run({"--diesel", "--report", m_report, "--decimal-separator", ","}).status, 0);
+    const std::string text = ReadFileBytes(m_report);
+    // "Кол-во CO" of the gasoline run and "Кол-во O2" of the diesel run both stay.
+    EXPECT_NE(text.find("\r\n\xCA\xEE\xEB-\xE2\xEE CO="), std::string::npos);
+    EXPECT_NE(text.find("\r\n\xCA\xEE\xEB-\xE2\xEE O2="), std::string::npos);
+}
+
+TEST_F(CliTest, RegionalSettingsComeFromTheLocale) {
+    const Result ru = Run({"--report", m_report}, {"LC_ALL=ru_RU.UTF-8"});
+    EXPECT_EQ(ru.status, 0) << ru.err;
+    const std::string ruText = ReadFileBytes(m_report);
+    EXPECT_NE(ruText.find("=1,5\r\n"), std::string::npos);
+
+    fs::remove(m_report);
+    const Result us = Run({"--report", m_report}, {"LC_ALL=en_US.UTF-8"});
+    EXPECT_EQ(us.status, 1);
+    EXPECT_EQ(us.err, "'1,5' is not a valid floating point value.\n");
+    EXPECT_FALSE(fs::exists(m_report));
+
+    const Result usPoint = Run({"--report", m_report, "Izbytokvoz=1.5", "Poe=0.1", "poctkoeff=1.15",
+                                "betaplusksi=3.2", "fii=1.01", "fi1=1.02", "nodin=1.37",
+                                "ksizet=0.75", "ndva=1.25", "Pzet=7.1784", "lambd=1.8",
+                                "roh=1.47", "phii=0.93", "koefa=0.089", "koefb=0.0135",
+                                "skpor=9.2", "k_tk=1.2"},
+                               {"LC_ALL=en_US.UTF-8"});
+    ASSERT_EQ(usPoint.status, 0) << usPoint.err;
+    const std::string usText = ReadFileBytes(m_report);
+    EXPECT_NE(usText.find("=1.5\r\n"), std::string::npos);
+    // US short date: M/d/yy.
+    EXPECT_NE(usText.find("Calculation date=" + tervox::report::FormatDate(
+                                                    tervox::report::Today(), "M/d/yy") + "\r\n"),
+              std::string::npos);
+}
+
+TEST_F(CliTest, DefaultReportGoesToTheDocumentsFolder) {
+    const std::string home = (m_dir / "home").string();
+    fs::create_directories(home);
+    const Result r = Run({"--decimal-separator", ","},
+                         {"HOME=" + home, "XDG_CONFIG_HOME=" + home + "/.config"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const std::string path = home + "/Documents/Tervox/result.txt";
+    EXPECT_EQ(r.out, "Your results saved in \"" + path + "\"\n");
+    EXPECT_TRUE(fs::exists(path));
+}
+
+} // namespace
