@@ -4,7 +4,8 @@ namespace tervox::cli {
 
 std::string UsageText() {
     return "Usage: tervox-calc [--gasoline | --diesel] [--report PATH] [--decimal-separator SEP]\n"
-           "                   [--date-format PATTERN] [NAME=TEXT ...]\n"
+           "                   [--date-format PATTERN] [--diagram FILE] [--estimate]\n"
+           "                   [--sweep NAME=SPEC ...] [--csv FILE] [--json FILE] [NAME=TEXT ...]\n"
            "\n"
            "Runs one thermal calculation of a four-stroke engine, as the calculator window does,\n"
            "and writes the results report.\n"
@@ -14,6 +15,14 @@ std::string UsageText() {
            "  --decimal-separator SEP  decimal separator (default: the regional settings)\n"
            "  --date-format PATTERN    short date format, Qt letters such as dd.MM.yyyy\n"
            "                           (default: the regional settings)\n"
+           "  --diagram FILE           also write the indicator diagram of the run (.svg, .png, .csv)\n"
+           "  --estimate               also print the estimated combustion state (Tz, Pz, rho)\n"
+           "                           as NAME=VALUE arguments\n"
+           "  --sweep NAME=FROM:TO:STEP, --sweep NAME=v1;v2;...\n"
+           "                           a design study: every combination of the swept fields'\n"
+           "                           values (repeatable); rows go to --csv or --json, and the\n"
+           "                           report is written only when --report is given\n"
+           "  --csv FILE, --json FILE  machine-readable results ('-' for standard output)\n"
            "  NAME=TEXT                the text of an input field, exactly as typed; NAME is one\n"
            "                           of Chislocilind Chastota Izbytokvoz Nmosnost StSzhatia Toe\n"
            "                           Poe poctkoeff totrab DeltT betaplusksi Dublw fii fi1 nodin\n"
@@ -57,6 +66,22 @@ CliArguments ParseCliArguments(const std::vector<std::string>& args) {
             out.decimalSeparator = *v2;
         } else if (auto v3 = valueOf("--date-format")) {
             out.dateFormat = *v3;
+        } else if (auto v4 = valueOf("--diagram")) {
+            out.diagramPath = *v4;
+        } else if (arg == "--estimate") {
+            out.estimate = true;
+        } else if (auto v5 = valueOf("--sweep")) {
+            const std::size_t eq = v5->find('=');
+            if (eq == std::string::npos || eq == 0)
+                throw UsageError("malformed sweep " + *v5 + ": expected NAME=FROM:TO:STEP or NAME=v1;v2;...");
+            const std::string name = v5->substr(0, eq);
+            if (!calc::FieldTexts{}.field(name))
+                throw UsageError("malformed sweep " + *v5 + ": unknown field name " + name);
+            out.sweeps.push_back({name, v5->substr(eq + 1)});
+        } else if (auto v6 = valueOf("--csv")) {
+            out.csvPath = *v6;
+        } else if (auto v7 = valueOf("--json")) {
+            out.jsonPath = *v7;
         } else if (arg.rfind("--", 0) == 0) {
             throw UsageError("unknown option " + arg);
         } else {

@@ -17,6 +17,19 @@ struct CliArguments {
     std::optional<std::string> decimalSeparator;
     std::optional<std::string> dateFormat;
     calc::FieldTexts fields; // the window's default texts, overridden by NAME=TEXT
+
+    // Indicator diagram and combustion-state estimate of the run.
+    std::optional<std::string> diagramPath; // .svg, .png or .csv
+    bool estimate = false;
+
+    // Design studies: --sweep NAME=FROM:TO:STEP or NAME=v1;v2;v3, repeatable.
+    struct Sweep {
+        std::string name;
+        std::string spec;
+    };
+    std::vector<Sweep> sweeps;
+    std::optional<std::string> csvPath;  // "-" for standard output
+    std::optional<std::string> jsonPath; // "-" for standard output
 };
 
 // Parses argv[1..]; returns the arguments or throws UsageError with a one-line reason.
