@@ -4,41 +4,43 @@ namespace tervox::calc {
 
 namespace {
 
-template <typename Texts, typename Result>
-Result* FieldByName(Texts& t, std::string_view name) {
-    struct Named {
-        std::string_view name;
-        std::string FieldTexts::*member;
-    };
-    static constexpr Named kFields[] = {
-        {"Chislocilind", &FieldTexts::Chislocilind}, {"Chastota", &FieldTexts::Chastota},
-        {"Izbytokvoz", &FieldTexts::Izbytokvoz},     {"Nmosnost", &FieldTexts::Nmosnost},
-        {"StSzhatia", &FieldTexts::StSzhatia},       {"Toe", &FieldTexts::Toe},
-        {"Poe", &FieldTexts::Poe},                   {"poctkoeff", &FieldTexts::poctkoeff},
-        {"totrab", &FieldTexts::totrab},             {"DeltT", &FieldTexts::DeltT},
-        {"betaplusksi", &FieldTexts::betaplusksi},   {"Dublw", &FieldTexts::Dublw},
-        {"fii", &FieldTexts::fii},                   {"fi1", &FieldTexts::fi1},
-        {"nodin", &FieldTexts::nodin},               {"ksizet", &FieldTexts::ksizet},
-        {"ndva", &FieldTexts::ndva},                 {"tzet", &FieldTexts::tzet},
-        {"Pzet", &FieldTexts::Pzet},                 {"lambd", &FieldTexts::lambd},
-        {"roh", &FieldTexts::roh},                   {"phii", &FieldTexts::phii},
-        {"koefa", &FieldTexts::koefa},               {"koefb", &FieldTexts::koefb},
-        {"skpor", &FieldTexts::skpor},               {"k_tk", &FieldTexts::k_tk},
-    };
-    for (const Named& f : kFields)
-        if (f.name == name)
-            return &(t.*f.member);
-    return nullptr;
-}
+// The members in the order of kFieldNames.
+using Member = std::string FieldTexts::*;
+constexpr std::array<Member, kFieldCount> kMembers = {
+    &FieldTexts::Chislocilind, &FieldTexts::Chastota,    &FieldTexts::Izbytokvoz,
+    &FieldTexts::Nmosnost,     &FieldTexts::StSzhatia,   &FieldTexts::Toe,
+    &FieldTexts::Poe,          &FieldTexts::poctkoeff,   &FieldTexts::totrab,
+    &FieldTexts::DeltT,        &FieldTexts::betaplusksi, &FieldTexts::Dublw,
+    &FieldTexts::fii,          &FieldTexts::fi1,         &FieldTexts::nodin,
+    &FieldTexts::ksizet,       &FieldTexts::ndva,        &FieldTexts::tzet,
+    &FieldTexts::Pzet,         &FieldTexts::lambd,       &FieldTexts::roh,
+    &FieldTexts::phii,         &FieldTexts::koefa,       &FieldTexts::koefb,
+    &FieldTexts::skpor,        &FieldTexts::k_tk,
+};
 
 } // namespace
 
+std::optional<FieldId> FieldIdOf(std::string_view name) {
+    for (std::size_t i = 0; i < kFieldCount; ++i)
+        if (kFieldNames[i] == name)
+            return static_cast<FieldId>(i);
+    return std::nullopt;
+}
+
+std::string& FieldTexts::text(FieldId id) { return this->*kMembers[static_cast<std::size_t>(id)]; }
+
+const std::string& FieldTexts::text(FieldId id) const {
+    return this->*kMembers[static_cast<std::size_t>(id)];
+}
+
 std::string* FieldTexts::field(std::string_view name) {
-    return FieldByName<FieldTexts, std::string>(*this, name);
+    const auto id = FieldIdOf(name);
+    return id ? &text(*id) : nullptr;
 }
 
 const std::string* FieldTexts::field(std::string_view name) const {
-    return FieldByName<const FieldTexts, const std::string>(*this, name);
+    const auto id = FieldIdOf(name);
+    return id ? &text(*id) : nullptr;
 }
 
 } // namespace tervox::calc

@@ -1,10 +1,20 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
 namespace tervox::calc {
+
+inline constexpr std::size_t kFieldCount = 26;
+
+// The fields in the order of the input table (and of kFieldNames).
+enum class FieldId {
+    Chislocilind, Chastota, Izbytokvoz, Nmosnost, StSzhatia, Toe, Poe, poctkoeff, totrab,
+    DeltT, betaplusksi, Dublw, fii, fi1, nodin, ksizet, ndva, tzet, Pzet, lambd, roh, phii,
+    koefa, koefb, skpor, k_tk
+};
 
 // The texts of the calculator window's twenty-six fields, as typed. The defaults
 // are the window's own texts, written with a comma.
@@ -36,6 +46,10 @@ struct FieldTexts {
     std::string skpor = "9,2";
     std::string k_tk = "1,2";
 
+    // The text of a field by its position in kFieldNames.
+    std::string& text(FieldId id);
+    const std::string& text(FieldId id) const;
+
     // The field of that exact (case-sensitive) name, or nullptr.
     std::string* field(std::string_view name);
     const std::string* field(std::string_view name) const;
@@ -43,11 +57,14 @@ struct FieldTexts {
 
 // The twenty-six field names in the order of the input table (not the order of
 // reading, which RunCalculation fixes).
-inline constexpr std::array<std::string_view, 26> kFieldNames = {
+inline constexpr std::array<std::string_view, kFieldCount> kFieldNames = {
     "Chislocilind", "Chastota", "Izbytokvoz", "Nmosnost",    "StSzhatia", "Toe",
     "Poe",          "poctkoeff", "totrab",    "DeltT",       "betaplusksi", "Dublw",
     "fii",          "fi1",      "nodin",      "ksizet",      "ndva",      "tzet",
     "Pzet",         "lambd",    "roh",        "phii",        "koefa",     "koefb",
     "skpor",        "k_tk"};
+
+// The field of that exact (case-sensitive) name.
+std::optional<FieldId> FieldIdOf(std::string_view name);
 
 } // namespace tervox::calc

@@ -18,7 +18,20 @@ long double StrToLongDoubleC(const char* text, char** end) {
     return strtold_l(text, end, cLocale);
 }
 
+std::string ConversionMessage(std::string_view text) {
+    constexpr std::string_view tail = "' is not a valid floating point value";
+    std::string message;
+    message.reserve(text.size() + tail.size() + 1);
+    message += '\'';
+    message.append(text);
+    message.append(tail);
+    return message;
+}
+
 } // namespace
+
+ConversionError::ConversionError(std::string_view text)
+    : std::runtime_error(ConversionMessage(text)) {}
 
 std::optional<long double> TryParseReal(std::string_view text, std::string_view separator) {
     std::size_t i = 0;

@@ -11,8 +11,7 @@ namespace tervox::calc {
 // with the field's whole text, unchanged.
 class ConversionError : public std::runtime_error {
 public:
-    explicit ConversionError(std::string_view text)
-        : std::runtime_error("'" + std::string(text) + "' is not a valid floating point value") {}
+    explicit ConversionError(std::string_view text);
 };
 
 // The extended real nearest to a field text, or nothing. Accepted: leading blanks,

@@ -9,62 +9,92 @@
 
 namespace tervox::calc {
 
-EngineType ReadEngineInput(const FieldTexts& t, bool radioButton1Checked,
-                           const report::RegionalSettings& settings, CalcState& state) {
-    EngineInput& in = state.input;
-    const std::string_view sep = settings.decimalSeparator;
-    // Each field is stored as soon as it converts: a run that stops at a bad text
-    // leaves the fields before it updated and the rest as they were.
-    const auto read = [sep](Ext& field, const std::string& text) {
-        field = Ext(ParseReal(text, sep));
-    };
+namespace {
 
-    read(in.Chislocilind, t.Chislocilind);
-    read(in.Chastota, t.Chastota);
-    read(in.Izbytokvoz, t.Izbytokvoz);
-    read(in.Nmosnost, t.Nmosnost);
-    read(in.StSzhatia, t.StSzhatia);
-    read(in.Toe, t.Toe);
+// The run's reading order. `read(field, name)` fills one field or throws; the fuel
+// properties are selected after Toe and delta formed after phii, so which error a
+// run reports, and which fields it leaves updated, follows from this order alone.
+template <typename Read>
+EngineType ReadInputInOrder(Read&& read, bool radioButton1Checked, CalcState& state) {
+    EngineInput& in = state.input;
+    read(in.Chislocilind, FieldId::Chislocilind);
+    read(in.Chastota, FieldId::Chastota);
+    read(in.Izbytokvoz, FieldId::Izbytokvoz);
+    read(in.Nmosnost, FieldId::Nmosnost);
+    read(in.StSzhatia, FieldId::StSzhatia);
+    read(in.Toe, FieldId::Toe);
 
     const EngineType type = radioButton1Checked ? EngineType::Gasoline : EngineType::Diesel;
     SelectFuelProperties(type, state.fuel);
 
-    read(in.Poe, t.Poe);
-    read(in.poctkoeff, t.poctkoeff);
-    read(in.totrab, t.totrab);
-    in.DeltT = Ext(ReadIntegerField(t.DeltT)); // a spin field: never fails
-    read(in.betaplusksi, t.betaplusksi);
-    read(in.Dublw, t.Dublw);
-    read(in.fii, t.fii);
-    read(in.fi1, t.fi1);
-    read(in.nodin, t.nodin);
-    read(in.ksizet, t.ksizet);
-    read(in.ndva, t.ndva);
-    read(in.tzet, t.tzet);
-    read(in.Pzet, t.Pzet);
-    read(in.lambd, t.lambd);
-    read(in.roh, t.roh);
-    read(in.phii, t.phii);
+    read(in.Poe, FieldId::Poe);
+    read(in.poctkoeff, FieldId::poctkoeff);
+    read(in.totrab, FieldId::totrab);
+    read(in.DeltT, FieldId::DeltT);
+    read(in.betaplusksi, FieldId::betaplusksi);
+    read(in.Dublw, FieldId::Dublw);
+    read(in.fii, FieldId::fii);
+    read(in.fi1, FieldId::fi1);
+    read(in.nodin, FieldId::nodin);
+    read(in.ksizet, FieldId::ksizet);
+    read(in.ndva, FieldId::ndva);
+    read(in.tzet, FieldId::tzet);
+    read(in.Pzet, FieldId::Pzet);
+    read(in.lambd, FieldId::lambd);
+    read(in.roh, FieldId::roh);
+    read(in.phii, FieldId::phii);
 
     in.delta = in.StSzhatia / in.roh; // subsequent expansion ratio; the run's first division
 
-    read(in.koefa, t.koefa);
-    read(in.koefb, t.koefb);
-    read(in.skpor, t.skpor);
-    read(in.k_tk, t.k_tk);
+    read(in.koefa, FieldId::koefa);
+    read(in.koefb, FieldId::koefb);
+    read(in.skpor, FieldId::skpor);
+    read(in.k_tk, FieldId::k_tk);
     return type;
+}
+
+} // namespace
+
+EngineType ReadEngineInput(const FieldTexts& t, bool radioButton1Checked,
+                           const report::RegionalSettings& settings, CalcState& state) {
+    const std::string_view sep = settings.decimalSeparator;
+    // Each field is stored as soon as it converts: a run that stops at a bad text
+    // leaves the fields before it updated and the rest as they were.
+    const auto read = [&t, sep](Ext& field, FieldId id) {
+        const std::string& text = t.text(id);
+        if (id == FieldId::DeltT)
+            field = Ext(ReadIntegerField(text)); // a spin field: never fails
+        else
+            field = Ext(ParseReal(text, sep));
+    };
+    return ReadInputInOrder(read, radioButton1Checked, state);
+}
+
+EngineType ReadParsedInput(const ParsedFields& fields, bool radioButton1Checked, CalcState& state) {
+    const auto read = [&fields](Ext& field, FieldId id) {
+        const ParsedField& f = fields[static_cast<std::size_t>(id)];
+        if (!f.value)
+            throw ConversionError(f.text);
+        field = Ext(*f.value);
+    };
+    return ReadInputInOrder(read, radioButton1Checked, state);
+}
+
+ParsedField ParseField(FieldId id, const std::string& text, std::string_view separator) {
+    if (id == FieldId::DeltT)
+        return {text, ReadIntegerField(text)};
+    return {text, TryParseReal(text, separator)};
 }
 
 namespace {
 
-void WriteHeaderAndInputs(const CalcState& s, const report::RegionalSettings& settings,
-                          const report::CalendarDate& today, EntryWriter& out) {
+void WriteHeaderAndInputs(const CalcState& s, std::string_view dateText, EntryWriter& out) {
     const EngineInput& in = s.input;
     const FuelProperties& fuel = s.fuel;
     out.text(entry::generatedBy, "Tervox Engine Calc");
     out.text(entry::author, "Velmaro");
     out.text(entry::version, "0.85");
-    out.text(entry::calculationDate, report::FormatDate(today, settings.shortDateFormat));
+    out.text(entry::calculationDate, dateText);
 
     out.number(entry::Chislocilind, in.Chislocilind);
     out.number(entry::Chastota, in.Chastota);
@@ -96,17 +126,20 @@ void WriteHeaderAndInputs(const CalcState& s, const report::RegionalSettings& se
 
 } // namespace
 
-void RunCalculation(const FieldTexts& texts, bool radioButton1Checked,
-                    const report::RegionalSettings& settings, report::ResultSink& report,
-                    CalcState& state, const report::CalendarDate& today) {
-    const EngineType type = ReadEngineInput(texts, radioButton1Checked, settings, state);
-
-    EntryWriter out(report);
-    WriteHeaderAndInputs(state, settings, today, out);
+void ComputeRun(EngineType type, CalcState& state, std::string_view dateText, EntryWriter& out) {
+    WriteHeaderAndInputs(state, dateText, out);
     ComputeChargeAndProducts(type, state.input, state.fuel, state.results, out);
     ComputeGasExchange(state.input, state.results, out);
     ComputeCombustionAndExpansion(type, state.input, state.fuel, state.results, out);
     ComputePerformanceAndSizing(type, state.input, state.fuel, state.results, out);
+}
+
+void RunCalculation(const FieldTexts& texts, bool radioButton1Checked,
+                    const report::RegionalSettings& settings, report::ResultSink& report,
+                    CalcState& state, const report::CalendarDate& today) {
+    const EngineType type = ReadEngineInput(texts, radioButton1Checked, settings, state);
+    EntryWriter out(report);
+    ComputeRun(type, state, report::FormatDate(today, settings.shortDateFormat), out);
 }
 
 void RunCalculation(const FieldTexts& texts, bool radioButton1Checked,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calcstate.h"
+#include "entrywriter.h"
 #include "enginetype.h"
 #include "fieldtexts.h"
 
@@ -8,7 +9,10 @@
 #include "regionalsettings.h"
 #include "resultsink.h"
 
+#include <array>
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace tervox::calc {
 
@@ -18,6 +22,24 @@ namespace tervox::calc {
 // read before the failure stay updated.
 EngineType ReadEngineInput(const FieldTexts& texts, bool radioButton1Checked,
                            const report::RegionalSettings& settings, CalcState& state);
+
+// A field's text with its value already converted (nothing when it does not convert).
+struct ParsedField {
+    std::string text;
+    std::optional<long double> value;
+};
+using ParsedFields = std::array<ParsedField, kFieldCount>;
+
+// Converts one field's text as a run would (the integer read for DeltT).
+ParsedField ParseField(FieldId id, const std::string& text, std::string_view separator);
+
+// ReadEngineInput on texts converted beforehand: the same order, the same errors
+// (ConversionError naming the first unconverted text, FloatingPointError from delta).
+EngineType ReadParsedInput(const ParsedFields& fields, bool radioButton1Checked, CalcState& state);
+
+// The run after its inputs are read: the header (dated dateText), the inputs and the
+// four stages, each quantity handed to the writer as soon as it exists.
+void ComputeRun(EngineType type, CalcState& state, std::string_view dateText, EntryWriter& out);
 
 // One calculation run: reads the inputs, writes the header and the inputs, then
 // runs the four stages, handing every quantity to the sink as soon as it exists.
