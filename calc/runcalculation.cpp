@@ -70,9 +70,10 @@ EngineType ReadEngineInput(const FieldTexts& t, bool radioButton1Checked,
     return ReadInputInOrder(read, radioButton1Checked, state);
 }
 
-EngineType ReadParsedInput(const ParsedFields& fields, bool radioButton1Checked, CalcState& state) {
+EngineType ReadParsedInput(const ParsedFieldRefs& fields, bool radioButton1Checked,
+                           CalcState& state) {
     const auto read = [&fields](Ext& field, FieldId id) {
-        const ParsedField& f = fields[static_cast<std::size_t>(id)];
+        const ParsedField& f = *fields[static_cast<std::size_t>(id)];
         if (!f.value)
             throw ConversionError(f.text);
         field = Ext(*f.value);
@@ -136,9 +137,9 @@ void ComputeRun(EngineType type, CalcState& state, std::string_view dateText, En
 
 void RunCalculation(const FieldTexts& texts, bool radioButton1Checked,
                     const report::RegionalSettings& settings, report::ResultSink& report,
-                    CalcState& state, const report::CalendarDate& today) {
+                    CalcState& state, const report::CalendarDate& today, long double* values) {
     const EngineType type = ReadEngineInput(texts, radioButton1Checked, settings, state);
-    EntryWriter out(report);
+    EntryWriter out(report, values);
     ComputeRun(type, state, report::FormatDate(today, settings.shortDateFormat), out);
 }
 

@@ -28,14 +28,16 @@ struct ParsedField {
     std::string text;
     std::optional<long double> value;
 };
-using ParsedFields = std::array<ParsedField, kFieldCount>;
+// One converted field per input field, in the order of kFieldNames.
+using ParsedFieldRefs = std::array<const ParsedField*, kFieldCount>;
 
 // Converts one field's text as a run would (the integer read for DeltT).
 ParsedField ParseField(FieldId id, const std::string& text, std::string_view separator);
 
 // ReadEngineInput on texts converted beforehand: the same order, the same errors
 // (ConversionError naming the first unconverted text, FloatingPointError from delta).
-EngineType ReadParsedInput(const ParsedFields& fields, bool radioButton1Checked, CalcState& state);
+EngineType ReadParsedInput(const ParsedFieldRefs& fields, bool radioButton1Checked,
+                           CalcState& state);
 
 // The run after its inputs are read: the header (dated dateText), the inputs and the
 // four stages, each quantity handed to the writer as soon as it exists.
@@ -46,9 +48,12 @@ void ComputeRun(EngineType type, CalcState& state, std::string_view dateText, En
 // Returns normally when the run completes; otherwise throws the error that stopped
 // it (ConversionError, FloatingPointError or the sink's write error) with the
 // entries written so far left in the sink.
+// With `values` (kReportEntryCount + 1 of them), every number written is also kept
+// there under its entry number.
 void RunCalculation(const FieldTexts& texts, bool radioButton1Checked,
                     const report::RegionalSettings& settings, report::ResultSink& report,
-                    CalcState& state, const report::CalendarDate& today);
+                    CalcState& state, const report::CalendarDate& today,
+                    long double* values = nullptr);
 
 // The same run writing the report file at reportPath, dated today.
 void RunCalculation(const FieldTexts& texts, bool radioButton1Checked,

@@ -1,0 +1,144 @@
+#include "sweep.h"
+
+#include "dateformat.h"
+#include "numberformat.h"
+#include "parsereal.h"
+
+#include <cmath>
+#include <limits>
+
+namespace tervox::calc {
+namespace {
+
+// Keeps what the run wrote and nothing else: a point has no report of its own.
+class DiscardingSink final : public report::ResultSink {
+public:
+    void WriteEntry(std::string_view, std::string_view, std::string_view) override {}
+    void WriteNumber(std::string_view, std::string_view, long double) override {}
+};
+
+constexpr std::size_t kMaxAxisValues = 100'000'000;
+
+long double NumberOf(std::string_view text, std::string_view separator, std::string_view spec,
+                     const char* what) {
+    if (const auto v = TryParseReal(text, separator))
+        return *v;
+    throw SweepSpecError("the " + std::string(what) + " of " + std::string(spec) +
+                         " is not a number");
+}
+
+} // namespace
+
+SweepAxis ExpandSweepAxis(FieldId field, std::string_view spec, std::string_view separator) {
+    SweepAxis axis{field, {}};
+    if (spec.find(';') != std::string_view::npos || spec.find(':') == std::string_view::npos) {
+        // A list of field texts, taken as they stand (a text that does not convert
+        // is a point that stops, as it would in the window).
+        std::size_t start = 0;
+        for (;;) {
+            const std::size_t end = spec.find(';', start);
+            axis.texts.emplace_back(spec.substr(start, end - start));
+            if (end == std::string_view::npos)
+                break;
+            start = end + 1;
+        }
+        if (!axis.texts.empty() && axis.texts.back().empty() && axis.texts.size() > 1)
+            axis.texts.pop_back(); // "a;b;" ends the list
+        return axis;
+    }
+
+    const std::size_t c1 = spec.find(':');
+    const std::size_t c2 = spec.find(':', c1 + 1);
+    if (c2 == std::string_view::npos || spec.find(':', c2 + 1) != std::string_view::npos)
+        throw SweepSpecError(std::string(spec) + " is not FROM:TO:STEP");
+    const long double from = NumberOf(spec.substr(0, c1), separator, spec, "start");
+    const long double to = NumberOf(spec.substr(c1 + 1, c2 - c1 - 1), separator, spec, "end");
+    const long double step = NumberOf(spec.substr(c2 + 1), separator, spec, "step");
+    if (step == 0)
+        throw SweepSpecError("the step of " + std::string(spec) + " is zero");
+    const long double span = (to - from) / step;
+    if (!std::isfinite(span) || span < 0)
+        throw SweepSpecError("the step of " + std::string(spec) + " does not lead from " +
+                             "start to end");
+    // A step that lands on TO up to rounding still reaches it.
+    const long double count = std::floor(span * (1 + 64 * std::numeric_limits<long double>::epsilon())) + 1;
+    if (count > kMaxAxisValues)
+        throw SweepSpecError(std::string(spec) + " has too many values");
+    const auto n = static_cast<std::size_t>(count);
+    axis.texts.reserve(n);
+    for (std::size_t k = 0; k < n; ++k)
+        axis.texts.push_back(report::FormatNumber(from + static_cast<long double>(k) * step, separator));
+    return axis;
+}
+
+SweepGrid::SweepGrid(const FieldTexts& base, bool gasoline, std::vector<SweepAxis> axes,
+                     const report::RegionalSettings& settings)
+    : m_gasoline(gasoline), m_base(base), m_axes(std::move(axes)),
+      m_dateText(report::FormatDate(report::Today(), settings.shortDateFormat)) {
+    for (std::size_t i = 0; i < kFieldCount; ++i) {
+        const auto id = static_cast<FieldId>(i);
+        m_baseParsed[i] = ParseField(id, base.text(id), settings.decimalSeparator);
+    }
+    if (m_axes.size() > kMaxAxes)
+        throw SweepSpecError("a grid has at most " + std::to_string(kMaxAxes) + " axes");
+    for (const SweepAxis& axis : m_axes) {
+        if (axis.texts.empty())
+            throw SweepSpecError("a sweep of " +
+                                 std::string(kFieldNames[static_cast<std::size_t>(axis.field)]) +
+                                 " has no values");
+        std::vector<ParsedField> parsed;
+        parsed.reserve(axis.texts.size());
+        for (const std::string& text : axis.texts)
+            parsed.push_back(ParseField(axis.field, text, settings.decimalSeparator));
+        m_axisParsed.push_back(std::move(parsed));
+        if (m_size > std::numeric_limits<std::size_t>::max() / axis.texts.size())
+            throw SweepSpecError("the grid has too many points");
+        m_size *= axis.texts.size();
+    }
+}
+
+ParsedFieldRefs SweepGrid::fieldsOf(std::size_t index) const {
+    ParsedFieldRefs refs;
+    for (std::size_t i = 0; i < kFieldCount; ++i)
+        refs[i] = &m_baseParsed[i];
+    // Mixed radix, the last axis fastest.
+    std::array<std::size_t, kMaxAxes> digit{};
+    for (std::size_t a = m_axes.size(); a-- > 0;) {
+        const std::size_t n = m_axisParsed[a].size();
+        digit[a] = index % n;
+        index /= n;
+    }
+    // A field swept on two axes takes its value from the later one.
+    for (std::size_t a = 0; a < m_axes.size(); ++a)
+        refs[static_cast<std::size_t>(m_axes[a].field)] = &m_axisParsed[a][digit[a]];
+    return refs;
+}
+
+FieldTexts SweepGrid::texts(std::size_t index) const {
+    FieldTexts t = m_base;
+    const ParsedFieldRefs refs = fieldsOf(index);
+    for (std::size_t i = 0; i < kFieldCount; ++i)
+        t.text(static_cast<FieldId>(i)) = refs[i]->text;
+    return t;
+}
+
+void SweepGrid::compute(std::size_t index, ResultRow& row) const {
+    const ParsedFieldRefs refs = fieldsOf(index);
+    row.gasoline = m_gasoline;
+    row.values.fill(std::numeric_limits<long double>::quiet_NaN());
+    for (std::size_t i = 0; i < kFieldCount; ++i)
+        row.inputs[i] = refs[i]->value;
+
+    CalcState state;
+    DiscardingSink sink;
+    EntryWriter out(sink, row.values.data());
+    try {
+        const EngineType type = ReadParsedInput(refs, m_gasoline, state);
+        ComputeRun(type, state, m_dateText, out);
+        row.status = "ok";
+    } catch (const std::exception& e) {
+        row.status = e.what();
+    }
+}
+
+} // namespace tervox::calc
