@@ -142,6 +142,8 @@ std::vector<MalformedCase> malformedCases() {
     };
 }
 
+void PrintTo(const MalformedCase& c, std::ostream* os) { *os << c.name; }
+
 class MalformedMask : public ::testing::TestWithParam<MalformedCase> {};
 
 TEST_P(MalformedMask, IsNoMask) {
