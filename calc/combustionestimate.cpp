@@ -4,7 +4,6 @@
 #include <charconv>
 #include <cmath>
 #include <initializer_list>
-#include <tuple>
 
 namespace tervox::calc {
 
@@ -202,12 +201,12 @@ std::string FormatFixed(long double value, int decimals, std::string_view decima
     if (!std::isfinite(value))
         return std::isnan(value) ? "nan" : (value > 0 ? "inf" : "-inf");
     std::array<char, 128> buf{};
-    auto [end, ec] = std::to_chars(buf.data(), buf.data() + buf.size(), value,
-                                   std::chars_format::fixed, decimals);
-    if (ec != std::errc()) // too long for fixed notation: far beyond any engine quantity
-        std::tie(end, ec) = std::to_chars(buf.data(), buf.data() + buf.size(), value,
-                                          std::chars_format::scientific, decimals);
-    std::string text(buf.data(), end);
+    std::to_chars_result res = std::to_chars(buf.data(), buf.data() + buf.size(), value,
+                                             std::chars_format::fixed, decimals);
+    if (res.ec != std::errc()) // too long for fixed notation: far beyond any engine quantity
+        res = std::to_chars(buf.data(), buf.data() + buf.size(), value,
+                            std::chars_format::scientific, decimals);
+    std::string text(buf.data(), res.ptr);
     // No "-0.0": a value that rounds to zero is written as zero.
     if (text.front() == '-' && text.find_first_not_of("-0.") == std::string::npos)
         text.erase(0, 1);

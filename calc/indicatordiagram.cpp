@@ -114,8 +114,7 @@ IndicatorDiagram BuildIndicatorDiagram(EngineType type, const CalcState& state) 
     const DiagramSample compressionStart{d.Va, Pc * std::pow(d.Vc / d.Va, n1)};
     DiagramCurve compression{"compression", {a}};
     for (const DiagramSample& s : Polytrope(compressionStart, c, n1))
-        if (s.V != compression.samples.back().V || s.p != compression.samples.back().p)
-            compression.samples.push_back(s);
+        compression.samples.push_back(s);
 
     DiagramCurve combustion{"combustion", {c, zPrime}};
     if (type == EngineType::Diesel)
@@ -126,7 +125,8 @@ IndicatorDiagram BuildIndicatorDiagram(EngineType type, const CalcState& state) 
     const DiagramCurve exhaust{"exhaust", {{d.Va, Pr}, r_}};
     const DiagramCurve intake{"intake", {r_, {d.Vc, Pa}, a}};
 
-    for (const DiagramCurve* curve : {&compression, &combustion, &expansion})
+    for (const DiagramCurve* curve :
+         std::initializer_list<const DiagramCurve*>{&compression, &combustion, &expansion})
         for (const DiagramSample& s : curve->samples)
             if (!AllFinite({s.V, s.p})) {
                 d.failure = "No diagram: a pressure along the polytropes is out of range.";
