@@ -15,6 +15,8 @@ void ShowBox(QMessageBox::Icon icon, const QString& text) {
     QMessageBox box(icon, QString::fromUtf8(kApplicationTitle), text, QMessageBox::Ok,
                     QApplication::activeWindow());
     box.setWindowModality(Qt::ApplicationModal);
+    // Messages carry what the user typed: never let it be read as markup.
+    box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 

@@ -79,7 +79,9 @@ void SpinEdit::keyPressEvent(QKeyEvent* event) {
     }
     const QString typed = event->text();
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (enter || (!typed.isEmpty() && !acceptsTypedText(typed))) {
+    // Shortcuts (Ctrl+A, Ctrl+V ...) are editing commands, not typed characters.
+    const bool shortcut = event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier);
+    if (enter || (!shortcut && !typed.isEmpty() && !acceptsTypedText(typed))) {
         QApplication::beep();
         event->accept();
         emit keyRefused();

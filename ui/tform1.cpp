@@ -71,7 +71,8 @@ TForm1::TForm1(calc::CalcState& state, MessagePresenter& messages, SoundPlayer& 
       m_state(state),
       m_messages(messages),
       m_player(player),
-      m_reportPath(std::move(reportPath)) {
+      m_reportPath(std::move(reportPath)),
+      m_settingsSource(&platform::SystemRegionalSettings) {
     setObjectName(QStringLiteral("Form1"));
     // The window has no title bar: this text names it to the window system only.
     setWindowTitle(QStringLiteral("Tervox Engine ovix-calculator"));
@@ -139,7 +140,7 @@ void TForm1::buildControls() {
     FillWith(radioGroup1, QPalette::Window, ButtonFace(palette()));
 
     for (const FieldLayout& layout : kForm1Fields) {
-        if (layout.tabOrder == 8) {
+        if (layout.tabOrder > 9 && !m_radioButton1) {
             // The engine type sits between the pressure and the temperature fields in
             // the tab order; its buttons are children of the window, over the group.
             m_radioButton1 = new QRadioButton(QStringLiteral("Бензиновый"), this);
@@ -177,10 +178,6 @@ void TForm1::buildControls() {
             FillWith(field, QPalette::Base, ButtonFace(palette()));
         if (QLatin1String(layout.field) == QLatin1String("Chislocilind"))
             m_chislocilind = field;
-    }
-    if (!m_radioButton1) {
-        m_radioButton1 = new QRadioButton(QStringLiteral("Бензиновый"), this);
-        m_radioButton2 = new QRadioButton(QStringLiteral("Дизельный"), this);
     }
     FillWith(m_radioButton1, QPalette::Window, ButtonFace(palette()));
     FillWith(m_radioButton2, QPalette::Window, ButtonFace(palette()));
@@ -261,8 +258,12 @@ void TForm1::setAboutBox(QDialog* about) {
     m_aboutBox = about;
 }
 
+void TForm1::setRegionalSettingsSource(SettingsSource source) {
+    m_settingsSource = std::move(source);
+}
+
 void TForm1::readRegionalSettings() {
-    m_settings = platform::SystemRegionalSettings();
+    m_settings = m_settingsSource();
     if (m_deltT)
         m_deltT->setDecimalSeparator(QString::fromStdString(m_settings.decimalSeparator));
 }

@@ -8,6 +8,8 @@
 #include <QString>
 #include <QWidget>
 
+#include <functional>
+
 class QLineEdit;
 class QMenu;
 class QRadioButton;
@@ -47,6 +49,10 @@ public:
     // The decimal separator and date format in force (read at start-up and again
     // whenever the system announces a change of the regional settings).
     const report::RegionalSettings& regionalSettings() const { return m_settings; }
+    // Where the settings are read from: the system's by default. The source is asked
+    // again on every change announcement.
+    using SettingsSource = std::function<report::RegionalSettings()>;
+    void setRegionalSettingsSource(SettingsSource source);
 
     // The handlers. Those that can fail (Button1Click, ChislocilindChange) throw the
     // error that stopped them; the window's own controls catch it and hand it to the
@@ -95,6 +101,7 @@ private:
     MessagePresenter& m_messages;
     SoundPlayer& m_player;
     QString m_reportPath;
+    SettingsSource m_settingsSource;
     report::RegionalSettings m_settings;
 
     CoolForm* m_coolForm = nullptr;

@@ -14,6 +14,7 @@ ModalBoxGuard::ModalBoxGuard(QObject* parent) : QObject(parent) {
 
 void ModalBoxGuard::start() {
     m_seen.clear();
+    m_allowed = nullptr;
     m_timer.start();
 }
 
@@ -23,7 +24,7 @@ void ModalBoxGuard::stop() {
 
 void ModalBoxGuard::check() {
     QWidget* modal = QApplication::activeModalWidget();
-    if (!modal)
+    if (!modal || modal == m_allowed)
         return;
     QString text = modal->windowTitle();
     if (auto* box = qobject_cast<QMessageBox*>(modal))

@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <QTimer>
 
+class QWidget;
+
 namespace tervox::ui::testing {
 
 // Watches for modal windows while a test runs. A modal box that a test did not ask
@@ -16,6 +18,8 @@ public:
 
     void start();
     void stop();
+    // A modal window the test itself opens and closes; the guard leaves it alone.
+    void allow(QWidget* expected) { m_allowed = expected; }
     bool sawModal() const { return !m_seen.isEmpty(); }
     const QStringList& seen() const { return m_seen; }
 
@@ -23,6 +27,7 @@ private:
     void check();
 
     QTimer m_timer;
+    QWidget* m_allowed = nullptr;
     QStringList m_seen;
 };
 
