@@ -50,9 +50,8 @@ void WaveSoundPlayer::close() {
     }
     m_track.reset();
     m_positionFrame = 0;
-    m_startMs.reset();
-    m_endMs.reset();
-    m_wait = false;
+    // The settings for the next play stay: the start-up sets its end position before
+    // it opens the track.
     setMode(Mode::NotOpen);
 }
 

@@ -60,7 +60,7 @@ private:
     qint64 m_segmentEndFrame = 0;
     quint64 m_segmentId = 0;
 
-    // Settings for the next play only.
+    // Settings for the next play only; set before open() they serve the first play.
     std::optional<qint64> m_startMs;
     std::optional<qint64> m_endMs;
     bool m_wait = false;

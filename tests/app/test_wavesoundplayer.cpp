@@ -38,6 +38,7 @@ private slots:
     void positionsMapToFramesExactly_data();
     void positionsMapToFramesExactly();
     void startupAndExitPlaysCoverTheirTwoRanges();
+    void endPositionSetBeforeOpenServesTheFirstPlay();
     void settingsServeTheNextPlayOnly();
     void waitingPlayReturnsWithTheTrackPlayedOut();
     void playWhilePlayingReplacesTheSoundUnderWay();
@@ -186,6 +187,18 @@ void TestWaveSoundPlayer::startupAndExitPlaysCoverTheirTwoRanges() {
              (QStringList{"stop", "start 0 424197", "stop", "start 424683 551250", "wait"}));
     QCOMPARE(player->mode(), Mode::Stopped);
     QCOMPARE(player->positionMs(), 25000);
+}
+
+void TestWaveSoundPlayer::endPositionSetBeforeOpenServesTheFirstPlay() {
+    // The start-up sets the end position, then opens the track, then plays.
+    const QString path = m_dir.filePath(QStringLiteral("ovix.dat"));
+    QVERIFY(WriteCountingWave(path, 8000, 1, 8000 * 25));
+    m_player->setEndPosition(kStartupEndMs);
+    QVERIFY(m_player->open(path));
+    QCOMPARE(m_player->play(), 0);
+    QCOMPARE(m_output->segments.size(), 1);
+    QCOMPARE(m_output->segments[0].firstFrame, 0);
+    QCOMPARE(m_output->segments[0].endFrame, 153904); // 19238 ms at 8000 Hz
 }
 
 void TestWaveSoundPlayer::settingsServeTheNextPlayOnly() {
