@@ -72,6 +72,10 @@ IndicatorDiagram BuildIndicatorDiagram(EngineType type, const CalcState& state) 
     const long double Pb = r.Pb.value();
     const long double Pr = r.Pr.value();
     d.Vh = r.Vh.value();
+    d.eps = eps;
+    d.n1 = n1;
+    d.n2 = n2;
+    d.P0 = in.Poe.value();
 
     if (!AllFinite({eps, n1, n2, rho, Pa, Pc, Pz, Pb, Pr, d.Vh, d.Pip})) {
         d.failure = "No diagram: a quantity of the run is not a finite number.";

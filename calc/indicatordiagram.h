@@ -54,6 +54,8 @@ struct IndicatorDiagram {
 
     EngineType type = EngineType::Diesel;
     long double Vh = 0, Vc = 0, Va = 0, Vz = 0; // litres
+    long double eps = 0, n1 = 0, n2 = 0;        // the run's ratio and exponents
+    long double P0 = 0;                          // ambient pressure, MPa, for reference
 
     std::vector<DiagramCurve> curves;
     std::vector<DiagramPoint> points;

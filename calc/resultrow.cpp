@@ -1,11 +1,24 @@
 #include "resultrow.h"
 
 #include <cmath>
+#include <cstring>
 #include <limits>
 
 namespace tervox::calc {
 
-ResultRow::ResultRow() { values.fill(std::numeric_limits<long double>::quiet_NaN()); }
+namespace {
+// Copied bytewise: loading and storing NaNs through the x87 unit costs a
+// microcode assist per value, several times the price of a whole stage.
+const std::array<long double, kReportEntryCount + 1> kNothingWritten = [] {
+    std::array<long double, kReportEntryCount + 1> a;
+    a.fill(std::numeric_limits<long double>::quiet_NaN());
+    return a;
+}();
+} // namespace
+
+ResultRow::ResultRow() { clearValues(); }
+
+void ResultRow::clearValues() { std::memcpy(values.data(), kNothingWritten.data(), sizeof values); }
 
 std::optional<long double> ResultRow::value(int entryNo) const {
     const long double v = values[static_cast<std::size_t>(entryNo)];

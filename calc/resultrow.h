@@ -21,6 +21,7 @@ struct ResultRow {
     std::string status;
 
     ResultRow();
+    void clearValues(); // every entry back to "not written"
     bool completed() const { return status == "ok"; }
     std::optional<long double> value(int entryNo) const;
 };

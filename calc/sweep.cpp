@@ -10,13 +10,6 @@
 namespace tervox::calc {
 namespace {
 
-// Keeps what the run wrote and nothing else: a point has no report of its own.
-class DiscardingSink final : public report::ResultSink {
-public:
-    void WriteEntry(std::string_view, std::string_view, std::string_view) override {}
-    void WriteNumber(std::string_view, std::string_view, long double) override {}
-};
-
 constexpr std::size_t kMaxAxisValues = 100'000'000;
 
 long double NumberOf(std::string_view text, std::string_view separator, std::string_view spec,
@@ -125,13 +118,13 @@ FieldTexts SweepGrid::texts(std::size_t index) const {
 void SweepGrid::compute(std::size_t index, ResultRow& row) const {
     const ParsedFieldRefs refs = fieldsOf(index);
     row.gasoline = m_gasoline;
-    row.values.fill(std::numeric_limits<long double>::quiet_NaN());
+    row.clearValues();
     for (std::size_t i = 0; i < kFieldCount; ++i)
         row.inputs[i] = refs[i]->value;
 
+    // A point has no report of its own: the writer only keeps the values.
     CalcState state;
-    DiscardingSink sink;
-    EntryWriter out(sink, row.values.data());
+    EntryWriter out(row.values.data());
     try {
         const EngineType type = ReadParsedInput(refs, m_gasoline, state);
         ComputeRun(type, state, m_dateText, out);
