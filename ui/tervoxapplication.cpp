@@ -2,12 +2,22 @@
 
 #include "applicationtitle.h"
 
+#include <QStyle>
+#include <QStyleFactory>
+
 #include <exception>
 
 namespace tervox::ui {
 
 TervoxApplication::TervoxApplication(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationDisplayName(QString::fromUtf8(kApplicationTitle));
+    // The windows were laid out for classic 3D controls: group box captions 8 pixels in
+    // from the frame, sunken fields, raised buttons. The built-in "Windows" style draws
+    // them that way on every desktop; a style asked for through QT_STYLE_OVERRIDE wins.
+    if (!qEnvironmentVariableIsSet("QT_STYLE_OVERRIDE")) {
+        if (QStyle* classic = QStyleFactory::create(QStringLiteral("Windows")))
+            setStyle(classic);
+    }
 }
 
 TervoxApplication::~TervoxApplication() = default;

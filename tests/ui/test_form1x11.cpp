@@ -62,10 +62,10 @@ void TestForm1X11::windowShowsAt701By374WithItsOutline() {
     QCOMPARE(Field(info, u"Absolute upper-left X"_s), (1280 - 701) / 2);
     QCOMPARE(Field(info, u"Absolute upper-left Y"_s), (1024 - 374) / 2);
 
-    // The server's bounding shape starts at column 1 and row 2: column 0 and the two
+    // The shape the server applies starts at column 1 and row 2: column 0 and the two
     // top rows are outside the window.
     const QString shape = WindowInfo(*h.form, {u"-shape"_s});
-    const QRegularExpression extents(u"Bounding shape extents:\\s*(\\d+)x(\\d+)\\+(\\d+)\\+(\\d+)"_s);
+    const QRegularExpression extents(u"Window shape extents:\\s*(\\d+)x(\\d+)\\+(\\d+)\\+(\\d+)"_s);
     const QRegularExpressionMatch match = extents.match(shape);
     QVERIFY2(match.hasMatch(), qPrintable(shape));
     QCOMPARE(match.captured(3).toInt(), 1);

@@ -8,6 +8,7 @@
 
 #include <QAbstractButton>
 #include <QMessageBox>
+#include <QStyle>
 #include <QTimer>
 
 #include <stdexcept>
@@ -64,6 +65,8 @@ private slots:
 void TestTervoxApplication::carriesTheApplicationTitle() {
     QCOMPARE(QString::fromUtf8(tervox::ui::kApplicationTitle), u"Tervox Engine calc"_s);
     QCOMPARE(QGuiApplication::applicationDisplayName(), u"Tervox Engine calc"_s);
+    // Classic 3D controls, as the windows were laid out for.
+    QCOMPARE(QApplication::style()->name(), u"windows"_s);
 }
 
 void TestTervoxApplication::errorsLeavingAHandlerAreShownAndTheProgramGoesOn_data() {
