@@ -22,21 +22,28 @@ long double NumberOf(std::string_view text, std::string_view separator, std::str
 
 } // namespace
 
+std::string SweepAxis::text(std::size_t k) const {
+    if (!list.empty())
+        return list[k];
+    return report::FormatNumber(from + static_cast<long double>(k) * step, separator);
+}
+
 SweepAxis ExpandSweepAxis(FieldId field, std::string_view spec, std::string_view separator) {
-    SweepAxis axis{field, {}};
+    SweepAxis axis;
+    axis.field = field;
     if (spec.find(';') != std::string_view::npos || spec.find(':') == std::string_view::npos) {
         // A list of field texts, taken as they stand (a text that does not convert
         // is a point that stops, as it would in the window).
         std::size_t start = 0;
         for (;;) {
             const std::size_t end = spec.find(';', start);
-            axis.texts.emplace_back(spec.substr(start, end - start));
+            axis.list.emplace_back(spec.substr(start, end - start));
             if (end == std::string_view::npos)
                 break;
             start = end + 1;
         }
-        if (!axis.texts.empty() && axis.texts.back().empty() && axis.texts.size() > 1)
-            axis.texts.pop_back(); // "a;b;" ends the list
+        if (axis.list.size() > 1 && axis.list.back().empty())
+            axis.list.pop_back(); // "a;b;" ends the list
         return axis;
     }
 
@@ -57,16 +64,17 @@ SweepAxis ExpandSweepAxis(FieldId field, std::string_view spec, std::string_view
     const long double count = std::floor(span * (1 + 64 * std::numeric_limits<long double>::epsilon())) + 1;
     if (count > kMaxAxisValues)
         throw SweepSpecError(std::string(spec) + " has too many values");
-    const auto n = static_cast<std::size_t>(count);
-    axis.texts.reserve(n);
-    for (std::size_t k = 0; k < n; ++k)
-        axis.texts.push_back(report::FormatNumber(from + static_cast<long double>(k) * step, separator));
+    axis.from = from;
+    axis.step = step;
+    axis.rangeSize = static_cast<std::size_t>(count);
+    axis.separator = separator;
     return axis;
 }
 
 SweepGrid::SweepGrid(const FieldTexts& base, bool gasoline, std::vector<SweepAxis> axes,
                      const report::RegionalSettings& settings)
     : m_gasoline(gasoline), m_base(base), m_axes(std::move(axes)),
+      m_separator(settings.decimalSeparator),
       m_dateText(report::FormatDate(report::Today(), settings.shortDateFormat)) {
     for (std::size_t i = 0; i < kFieldCount; ++i) {
         const auto id = static_cast<FieldId>(i);
@@ -75,48 +83,62 @@ SweepGrid::SweepGrid(const FieldTexts& base, bool gasoline, std::vector<SweepAxi
     if (m_axes.size() > kMaxAxes)
         throw SweepSpecError("a grid has at most " + std::to_string(kMaxAxes) + " axes");
     for (const SweepAxis& axis : m_axes) {
-        if (axis.texts.empty())
+        const std::size_t n = axis.size();
+        if (n == 0)
             throw SweepSpecError("a sweep of " +
                                  std::string(kFieldNames[static_cast<std::size_t>(axis.field)]) +
                                  " has no values");
         std::vector<ParsedField> parsed;
-        parsed.reserve(axis.texts.size());
-        for (const std::string& text : axis.texts)
-            parsed.push_back(ParseField(axis.field, text, settings.decimalSeparator));
+        if (n <= kConvertedAxisValues) {
+            parsed.reserve(n);
+            for (std::size_t k = 0; k < n; ++k)
+                parsed.push_back(ParseField(axis.field, axis.text(k), m_separator));
+        }
         m_axisParsed.push_back(std::move(parsed));
-        if (m_size > std::numeric_limits<std::size_t>::max() / axis.texts.size())
+        if (m_size > std::numeric_limits<std::size_t>::max() / n)
             throw SweepSpecError("the grid has too many points");
-        m_size *= axis.texts.size();
+        m_size *= n;
     }
 }
 
-ParsedFieldRefs SweepGrid::fieldsOf(std::size_t index) const {
+ParsedFieldRefs SweepGrid::fieldsOf(std::size_t index, Scratch& scratch) const {
     ParsedFieldRefs refs;
     for (std::size_t i = 0; i < kFieldCount; ++i)
         refs[i] = &m_baseParsed[i];
     // Mixed radix, the last axis fastest.
     std::array<std::size_t, kMaxAxes> digit{};
     for (std::size_t a = m_axes.size(); a-- > 0;) {
-        const std::size_t n = m_axisParsed[a].size();
+        const std::size_t n = m_axes[a].size();
         digit[a] = index % n;
         index /= n;
     }
     // A field swept on two axes takes its value from the later one.
-    for (std::size_t a = 0; a < m_axes.size(); ++a)
-        refs[static_cast<std::size_t>(m_axes[a].field)] = &m_axisParsed[a][digit[a]];
+    for (std::size_t a = 0; a < m_axes.size(); ++a) {
+        const SweepAxis& axis = m_axes[a];
+        const ParsedField* f;
+        if (!m_axisParsed[a].empty()) {
+            f = &m_axisParsed[a][digit[a]];
+        } else {
+            scratch[a] = ParseField(axis.field, axis.text(digit[a]), m_separator);
+            f = &scratch[a];
+        }
+        refs[static_cast<std::size_t>(axis.field)] = f;
+    }
     return refs;
 }
 
 FieldTexts SweepGrid::texts(std::size_t index) const {
     FieldTexts t = m_base;
-    const ParsedFieldRefs refs = fieldsOf(index);
+    Scratch scratch;
+    const ParsedFieldRefs refs = fieldsOf(index, scratch);
     for (std::size_t i = 0; i < kFieldCount; ++i)
         t.text(static_cast<FieldId>(i)) = refs[i]->text;
     return t;
 }
 
 void SweepGrid::compute(std::size_t index, ResultRow& row) const {
-    const ParsedFieldRefs refs = fieldsOf(index);
+    Scratch scratch;
+    const ParsedFieldRefs refs = fieldsOf(index, scratch);
     row.gasoline = m_gasoline;
     row.clearValues();
     for (std::size_t i = 0; i < kFieldCount; ++i)

@@ -17,15 +17,22 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// The values one input takes in a design study, as field texts.
+// The values one input takes in a design study, as field texts: a list of texts,
+// or a range whose k-th value (FROM + k * STEP, so no error accumulates) is
+// written out only when asked for, so that a long range costs no memory.
 struct SweepAxis {
     FieldId field;
-    std::vector<std::string> texts;
+    std::vector<std::string> list;
+    long double from = 0, step = 0;
+    std::size_t rangeSize = 0;
+    std::string separator;
+
+    std::size_t size() const { return list.empty() ? rangeSize : list.size(); }
+    std::string text(std::size_t k) const;
 };
 
-// Expands "FROM:TO:STEP" (FROM, FROM + STEP, ... up to TO, each value k formed as
-// FROM + k * STEP so that no error accumulates) or "v1;v2;v3" (the texts as they
-// stand) into field texts. Numbers are read and written with the separator given.
+// Reads "FROM:TO:STEP" (FROM, FROM + STEP, ... up to TO) or "v1;v2;v3" (the texts
+// as they stand). Numbers are read and written with the separator given.
 SweepAxis ExpandSweepAxis(FieldId field, std::string_view spec, std::string_view separator);
 
 // A grid of runs: the base field texts with every combination of the axes' values
@@ -50,13 +57,18 @@ public:
     void compute(std::size_t index, ResultRow& row) const;
 
 private:
-    ParsedFieldRefs fieldsOf(std::size_t index) const;
+    using Scratch = std::array<ParsedField, kMaxAxes>;
+    ParsedFieldRefs fieldsOf(std::size_t index, Scratch& scratch) const;
 
     bool m_gasoline;
     FieldTexts m_base;
     std::vector<SweepAxis> m_axes;
+    // Axes up to this many values are converted once; longer ones point by point.
+    static constexpr std::size_t kConvertedAxisValues = 4096;
+
     std::array<ParsedField, kFieldCount> m_baseParsed;
-    std::vector<std::vector<ParsedField>> m_axisParsed;
+    std::vector<std::vector<ParsedField>> m_axisParsed; // empty for a long range
+    std::string m_separator;
     std::string m_dateText;
     std::size_t m_size = 1;
 };

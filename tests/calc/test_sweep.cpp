@@ -115,8 +115,15 @@ const AxisCase kAxisCases[] = {
 
 class SweepAxisTable : public ::testing::TestWithParam<AxisCase> {};
 
+std::vector<std::string> Texts(const calc::SweepAxis& axis) {
+    std::vector<std::string> out;
+    for (std::size_t k = 0; k < axis.size(); ++k)
+        out.push_back(axis.text(k));
+    return out;
+}
+
 TEST_P(SweepAxisTable, ExpandsIntoFieldTexts) {
-    EXPECT_EQ(calc::ExpandSweepAxis(FieldId::StSzhatia, GetParam().spec, ",").texts,
+    EXPECT_EQ(Texts(calc::ExpandSweepAxis(FieldId::StSzhatia, GetParam().spec, ",")),
               GetParam().texts);
 }
 
@@ -129,8 +136,21 @@ TEST(Sweep, MalformedRangesAreRejectedWithAReason) {
             << spec;
     }
     EXPECT_THROW(calc::ExpandSweepAxis(FieldId::StSzhatia, "1.5:2:1", ","), calc::SweepSpecError);
-    EXPECT_EQ(calc::ExpandSweepAxis(FieldId::StSzhatia, "1.5:2.5:1", ".").texts,
+    EXPECT_EQ(Texts(calc::ExpandSweepAxis(FieldId::StSzhatia, "1.5:2.5:1", ".")),
               (std::vector<std::string>{"1.5", "2.5"}));
+}
+
+TEST(Sweep, LongRangesAreConvertedPointByPointWithTheSameResults) {
+    // 5001 values: beyond what the grid converts up front.
+    const calc::SweepGrid grid({}, false, {calc::ExpandSweepAxis(FieldId::Chastota, "1000:6000:1", ",")},
+                               kComma);
+    ASSERT_EQ(grid.size(), 5001u);
+    for (const std::size_t i : {0u, 1300u, 5000u}) {
+        calc::ResultRow row;
+        grid.compute(i, row);
+        ExpectSameValues(row, RunRow(grid.texts(i), false));
+        EXPECT_EQ(*row.inputs[static_cast<std::size_t>(FieldId::Chastota)], 1000.0L + i);
+    }
 }
 
 TEST(Sweep, GridSizeIsTheProductOfTheAxes) {
