@@ -6,6 +6,7 @@
 #include "designfont.h"
 #include "form1layout.h"
 #include "imagecontrol.h"
+#include "indicatordiagramwindow.h"
 #include "mediaplayerbar.h"
 #include "messagepresenter.h"
 #include "parsereal.h"
@@ -232,6 +233,10 @@ void TForm1::buildPopupMenu() {
     connect(about, &QAction::triggered, this, &TForm1::proeto);
     connect(exitToWindows, &QAction::triggered, this, &TForm1::exittow);
     connect(exitToRealWorld, &QAction::triggered, this, &TForm1::exittow);
+    m_popupMenu->addSeparator();
+    QAction* indicatorDiagram = m_popupMenu->addAction(QStringLiteral("Indicator diagram"));
+    indicatorDiagram->setObjectName(QStringLiteral("IndicatorDiagram1"));
+    connect(indicatorDiagram, &QAction::triggered, this, &TForm1::IndicatorDiagram1Click);
 }
 
 void TForm1::setTabOrder() {
@@ -285,7 +290,12 @@ void TForm1::Button1Click() {
         *texts.field(name) = field->text().toStdString();
     }
     const std::string path = m_reportPath.toStdString();
-    calc::RunCalculation(texts, m_radioButton1->isChecked(), m_settings, path, m_state);
+    const bool gasoline = m_radioButton1->isChecked();
+    calc::RunCalculation(texts, gasoline, m_settings, path, m_state);
+    // Kept for the indicator diagram: the state holds no engine type, and a later run
+    // that stops must not change what this one completed.
+    m_lastCompletedRun = calc::CompletedRun{
+        gasoline ? calc::EngineType::Gasoline : calc::EngineType::Diesel, m_state};
     m_messages.showMessage(QString::fromStdString(calc::SavedResultsMessage(path)));
 }
 
@@ -344,6 +354,10 @@ void TForm1::exittow() {
 
 void TForm1::query() {
     exittow();
+}
+
+void TForm1::IndicatorDiagram1Click() {
+    OpenIndicatorDiagram(*this);
 }
 
 void TForm1::requestTermination() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calcstate.h"
+#include "indicatordiagram.h"
 #include "regionalsettings.h"
 
 #include <QDialog>
@@ -9,6 +10,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 
 class QLineEdit;
 class QMenu;
@@ -64,6 +66,10 @@ public:
     // Converts the cylinder-count text and stores it in the calculation state.
     void ChislocilindChange();
 
+    // The last run that completed, with its engine type; nothing before the first.
+    // A run that stops leaves it as it was.
+    const std::optional<calc::CompletedRun>& lastCompletedRun() const { return m_lastCompletedRun; }
+
 public slots:
     // Opens the pop-up menu beside Image1 (its left edge, its top edge + 50).
     void mens();
@@ -76,6 +82,8 @@ public slots:
     void start();
     // The close query: takes the exit path and allows the close.
     void query();
+    // Opens the indicator diagram window for the last completed run.
+    void IndicatorDiagram1Click();
 
 signals:
     // Emitted each time the window asks the program to end (after which the request
@@ -113,6 +121,7 @@ private:
     QMenu* m_popupMenu = nullptr;
     MediaPlayerBar* m_mediaPlayer = nullptr;
     QPointer<QDialog> m_aboutBox;
+    std::optional<calc::CompletedRun> m_lastCompletedRun;
 
     bool m_shownBefore = false;
     // The cylinder-count field lost the focus to another window (a message box, the

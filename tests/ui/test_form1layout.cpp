@@ -254,8 +254,12 @@ void TestForm1Layout::otherControlsHaveTheirPlacesAndSettings() {
         entries << action->text();
         names << action->objectName();
     }
-    QCOMPARE(entries, (QStringList{u"About"_s, u"Exit to windows"_s, u"Exit to real world"_s}));
-    QCOMPARE(names, (QStringList{u"About1"_s, u"Exittowindows1"_s, u"Exittorealworld1"_s}));
+    // The three entries of the design, then a separator and the indicator diagram.
+    QCOMPARE(entries, (QStringList{u"About"_s, u"Exit to windows"_s, u"Exit to real world"_s,
+                                   QString(), u"Indicator diagram"_s}));
+    QCOMPARE(names, (QStringList{u"About1"_s, u"Exittowindows1"_s, u"Exittorealworld1"_s,
+                                 QString(), u"IndicatorDiagram1"_s}));
+    QVERIFY(menu->actions().at(3)->isSeparator());
 }
 
 void TestForm1Layout::dublwHasTheButtonFaceBackground() {
