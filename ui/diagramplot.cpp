@@ -93,6 +93,14 @@ QString DiagramPlot::number(double value, int decimals) const {
     return text.replace(QLatin1Char('-'), QChar(0x2212));
 }
 
+QString DiagramPlot::general(double value) const {
+    // An input as the user typed it: 16, 1,37.
+    QString text = QString::number(value, 'g', 6);
+    if (m_separator != QLatin1String("."))
+        text.replace(QLatin1Char('.'), m_separator);
+    return text;
+}
+
 DiagramPlot::Range DiagramPlot::volumeRange() const {
     const double Vc = static_cast<double>(m_diagram.Vc);
     const double Va = static_cast<double>(m_diagram.Va);
@@ -119,7 +127,7 @@ DiagramPlot::Range DiagramPlot::pressureRange() const {
 
 QRectF DiagramPlot::plotRect(const QRectF& area) const {
     const double u = scale(area);
-    return area.adjusted(70 * u, 44 * u, -74 * u, -70 * u);
+    return area.adjusted(70 * u, 56 * u, -74 * u, -70 * u);
 }
 
 QPointF DiagramPlot::map(const QRectF& area, long double V, long double p) const {
@@ -157,6 +165,35 @@ void DiagramPlot::paint(QPainter& p, const QRectF& area) const {
     const Range vr = volumeRange(), pr = pressureRange();
     const QFontMetricsF fm(font);
 
+    // Vc and Va on the volume axis, with the displacement Vh between them.
+    {
+        const double xc = map(area, m_diagram.Vc, pr.low).x();
+        const double xa = map(area, m_diagram.Va, pr.low).x();
+        const double y = plot.bottom() + 5 * u + fm.height() + 12 * u;
+        p.setPen(QPen(kInk, 1 * u));
+        p.drawLine(QPointF(xc, y - 7 * u), QPointF(xc, y + 7 * u));
+        p.drawLine(QPointF(xa, y - 7 * u), QPointF(xa, y + 7 * u));
+        p.drawLine(QPointF(xc, y), QPointF(xa, y));
+        Arrowhead(p, QPointF(xc, y), QPointF(-1, 0), 7 * u);
+        Arrowhead(p, QPointF(xa, y), QPointF(1, 0), 7 * u);
+        p.setPen(QPen(kInk, 1 * u, Qt::DotLine));
+        p.drawLine(QPointF(xc, plot.bottom()), QPointF(xc, y - 7 * u));
+        p.drawLine(QPointF(xa, plot.bottom()), QPointF(xa, y - 7 * u));
+        QFont italic = font;
+        italic.setItalic(true);
+        p.setFont(italic);
+        p.setPen(kInk);
+        const QString vh = QStringLiteral("Vh = %1 l").arg(number(static_cast<double>(m_diagram.Vh), 3));
+        const double w = fm.horizontalAdvance(vh) + 10 * u;
+        p.fillRect(QRectF((xc + xa - w) / 2, y - fm.height() / 2, w, fm.height()), Qt::white);
+        p.drawText(QRectF((xc + xa - w) / 2, y - fm.height() / 2, w, fm.height()), Qt::AlignCenter, vh);
+        p.drawText(QRectF(xc - 50 * u - 4 * u, y - fm.height() / 2, 50 * u, fm.height()),
+                   Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("Vc"));
+        p.drawText(QRectF(xa + 4 * u, y - fm.height() / 2, 50 * u, fm.height()),
+                   Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Va"));
+        p.setFont(font);
+    }
+
     // Grid and tick labels.
     const double vStep = NiceStep(vr.high - vr.low, 6);
     const double pStep = NiceStep(pr.high - pr.low, 8);
@@ -174,6 +211,8 @@ void DiagramPlot::paint(QPainter& p, const QRectF& area) const {
         p.setPen(kInk);
         p.drawLine(QPointF(x, plot.bottom()), QPointF(x, plot.bottom() + 4 * u));
         const QString text = label(t.value, vStep);
+        const double w = fm.horizontalAdvance(text) + 4 * u;
+        p.fillRect(QRectF(x - w / 2, plot.bottom() + 5 * u, w, fm.height()), Qt::white);
         p.drawText(QRectF(x - 40 * u, plot.bottom() + 5 * u, 80 * u, fm.height()),
                    Qt::AlignHCenter | Qt::AlignTop, text);
     }
@@ -209,39 +248,12 @@ void DiagramPlot::paint(QPainter& p, const QRectF& area) const {
         const double y = map(area, vr.low, m_diagram.P0).y();
         p.setPen(QPen(kAmbient, 1 * u, Qt::DashLine));
         p.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
-        p.setPen(kAmbient);
-        p.drawText(QPointF(plot.right() - fm.horizontalAdvance(QStringLiteral("p0")) - 2 * u,
-                           y - 3 * u),
-                   QStringLiteral("p0"));
-    }
-
-    // Vc and Va on the volume axis, with the displacement Vh between them.
-    {
-        const double xc = map(area, m_diagram.Vc, pr.low).x();
-        const double xa = map(area, m_diagram.Va, pr.low).x();
-        const double y = plot.bottom() + 5 * u + fm.height() + 12 * u;
-        p.setPen(QPen(kInk, 1 * u));
-        p.drawLine(QPointF(xc, y - 7 * u), QPointF(xc, y + 7 * u));
-        p.drawLine(QPointF(xa, y - 7 * u), QPointF(xa, y + 7 * u));
-        p.drawLine(QPointF(xc, y), QPointF(xa, y));
-        Arrowhead(p, QPointF(xc, y), QPointF(-1, 0), 7 * u);
-        Arrowhead(p, QPointF(xa, y), QPointF(1, 0), 7 * u);
-        p.setPen(QPen(kInk, 1 * u, Qt::DotLine));
-        p.drawLine(QPointF(xc, plot.bottom()), QPointF(xc, y - 7 * u));
-        p.drawLine(QPointF(xa, plot.bottom()), QPointF(xa, y - 7 * u));
-        QFont italic = font;
-        italic.setItalic(true);
-        p.setFont(italic);
-        p.setPen(kInk);
-        const QString vh = QStringLiteral("Vh = %1 l").arg(number(static_cast<double>(m_diagram.Vh), 3));
-        const double w = fm.horizontalAdvance(vh) + 10 * u;
-        p.fillRect(QRectF((xc + xa - w) / 2, y - fm.height() / 2, w, fm.height()), Qt::white);
-        p.drawText(QRectF((xc + xa - w) / 2, y - fm.height() / 2, w, fm.height()), Qt::AlignCenter, vh);
-        p.drawText(QRectF(xc - 50 * u - 4 * u, y - fm.height() / 2, 50 * u, fm.height()),
-                   Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("Vc"));
-        p.drawText(QRectF(xa + 4 * u, y - fm.height() / 2, 50 * u, fm.height()),
-                   Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Va"));
-        p.setFont(font);
+        // On linear axes p0 lies among the gas-exchange lines just above the axis; the
+        // legend names it there. On logarithmic axes it stands clear: named outside.
+        if (m_logarithmic) {
+            p.setPen(kAmbient);
+            p.drawText(QPointF(plot.right() + 4 * u, y + fm.ascent() / 2 - 1 * u), QStringLiteral("p0"));
+        }
     }
 
     // The lines of the cycle, the gas exchange beneath the working loop.
@@ -294,8 +306,10 @@ void DiagramPlot::paint(QPainter& p, const QRectF& area) const {
         const QString name = QString::fromStdString(point.name);
         const double w = pfm.horizontalAdvance(name);
         QPointF offset;
-        if (point.name == "a" || point.name == "b")
+        if (point.name == "a")
             offset = {7 * u, pfm.ascent() / 2};
+        else if (point.name == "b") // above a, which may lie close below it
+            offset = {7 * u, -3 * u};
         else if (point.name == "z" && m_diagram.type == calc::EngineType::Diesel)
             offset = {-w / 2, -8 * u};
         else if (point.name == "r")
@@ -318,7 +332,7 @@ void DiagramPlot::paint(QPainter& p, const QRectF& area) const {
     p.drawText(QRectF(plot.left() + 40 * u, area.top() + 8 * u, plot.width() - 40 * u, 20 * u),
                Qt::AlignLeft | Qt::AlignVCenter,
                QStringLiteral("Indicator diagram, %1, \u03B5 = %2")
-                   .arg(type, number(static_cast<double>(m_diagram.eps), 2)));
+                   .arg(type, general(static_cast<double>(m_diagram.eps))));
     p.setFont(font);
 
     struct LegendRow {
@@ -328,10 +342,10 @@ void DiagramPlot::paint(QPainter& p, const QRectF& area) const {
     };
     const LegendRow rows[] = {
         {kCompression, Qt::SolidLine,
-         QStringLiteral("compression, n1 = %1").arg(number(static_cast<double>(m_diagram.n1), 3))},
+         QStringLiteral("compression, n1 = %1").arg(general(static_cast<double>(m_diagram.n1)))},
         {kCombustion, Qt::SolidLine, QStringLiteral("combustion")},
         {kExpansion, Qt::SolidLine,
-         QStringLiteral("expansion, n2 = %1").arg(number(static_cast<double>(m_diagram.n2), 3))},
+         QStringLiteral("expansion, n2 = %1").arg(general(static_cast<double>(m_diagram.n2)))},
         {kGasExchange, Qt::SolidLine, QStringLiteral("release, exhaust, intake")},
         {kAmbient, Qt::DashLine, QStringLiteral("ambient pressure p0")},
     };

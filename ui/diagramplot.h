@@ -42,6 +42,7 @@ private:
     Range pressureRange() const;
     double scale(const QRectF& area) const;
     QString number(double value, int decimals) const;
+    QString general(double value) const;
 
     const calc::IndicatorDiagram& m_diagram;
     QString m_separator;

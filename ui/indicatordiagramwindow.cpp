@@ -283,7 +283,7 @@ void OpenIndicatorDiagram(TForm1& form) {
                                                            Qt::FindDirectChildrenOnly);
     if (!window) {
         window = new IndicatorDiagramWindow(&form);
-        window->resize(1000, 560);
+        window->resize(1100, 640);
     }
     window->setTargetFields(form.findChild<QLineEdit*>(QStringLiteral("tzet")),
                             form.findChild<QLineEdit*>(QStringLiteral("Pzet")));
