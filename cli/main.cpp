@@ -1,6 +1,7 @@
 // tervox-calc: the calculator window's run without the window, for scripts, tests
 // and design studies.
 #include "cliarguments.h"
+#include "diagramoutput.h"
 #include "platformsettings.h"
 #include "reportwriteerror.h"
 #include "resultreport.h"
@@ -151,6 +152,10 @@ int main(int argc, char** argv) {
         std::cout << cli::UsageText();
         return 0;
     }
+    if (const auto problem = cli::DiagramUsageProblem(a)) {
+        std::cerr << "tervox-calc: " << *problem << " (see --help)\n";
+        return 2;
+    }
 
     report::RegionalSettings settings = platform::SystemRegionalSettings();
     if (a.decimalSeparator)
@@ -210,5 +215,6 @@ int main(int argc, char** argv) {
     // the output stays machine-readable.
     const bool stdoutTaken = a.csvPath == "-" || a.jsonPath == "-";
     (stdoutTaken ? std::cerr : std::cout) << calc::SavedResultsMessage(reportPath) << '\n';
-    return 0;
+    return cli::WriteDiagramOutputs(a, state, settings, stdoutTaken ? std::cerr : std::cout,
+                                    std::cerr);
 }
