@@ -142,6 +142,10 @@ IndicatorDiagram BuildIndicatorDiagram(EngineType type, const CalcState& state) 
     const long double loopWork = Work(compression.samples) + Work(combustion.samples) +
                                  Work(expansion.samples) + Work(release.samples);
     d.meanIndicatedPressure = loopWork / d.Vh;
+    if (!std::isfinite(d.meanIndicatedPressure)) {
+        d.failure = "No diagram: the work of the loop is out of range.";
+        return d;
+    }
 
     d.curves = {compression, combustion, expansion, release, exhaust, intake};
     d.points.push_back({"a", a});

@@ -217,6 +217,12 @@ const BrokenState kBroken[] = {
     {"Infinite", EngineType::Gasoline,
      [](calc::CalcState& s) { s.results.Vh = calc::Ext(std::numeric_limits<long double>::infinity()); },
      "finite"},
+    {"LoopWorkOverflows", EngineType::Diesel,
+     [](calc::CalcState& s) {
+         s.input.Pzet = calc::Ext(1e4930L);
+         s.results.Vh = calc::Ext(1e10L);
+     },
+     "work of the loop"},
     {"PolytropeOverflows", EngineType::Diesel,
      [](calc::CalcState& s) { s.input.nodin = calc::Ext(1e6L); }, "out of range"},
 };
