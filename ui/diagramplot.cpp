@@ -154,9 +154,18 @@ void DiagramPlot::paint(QPainter& p, const QRectF& area) const {
     p.setFont(font);
     p.setPen(kInk);
 
-    if (!m_diagram.ok() || m_diagram.curves.empty()) {
+    // The picture works in doubles: a state beyond their range is told, not drawn.
+    bool drawable = m_diagram.ok() && !m_diagram.curves.empty();
+    for (const calc::DiagramCurve& c : m_diagram.curves)
+        for (const calc::DiagramSample& s : c.samples)
+            drawable = drawable && static_cast<double>(s.V) > 1e-290 && static_cast<double>(s.V) < 1e290 &&
+                       static_cast<double>(s.p) > 1e-290 && static_cast<double>(s.p) < 1e290;
+    if (!drawable) {
+        const QString why = m_diagram.ok() ? QStringLiteral("The diagram's volumes and pressures "
+                                                             "are beyond what can be drawn.")
+                                           : QString::fromStdString(m_diagram.failure);
         p.drawText(area.adjusted(20 * u, 20 * u, -20 * u, -20 * u),
-                   Qt::AlignCenter | Qt::TextWordWrap, QString::fromStdString(m_diagram.failure));
+                   Qt::AlignCenter | Qt::TextWordWrap, why);
         p.restore();
         return;
     }

@@ -38,6 +38,7 @@ private slots:
     void logSwitchRedrawsTheDiagram();
     void copyFillsTzAndPzWithoutARun();
     void savesPictureAndCurvesByTheirExtension();
+    void aDiagramBeyondDrawingIsToldNotDrawn();
 
 private:
     IndicatorDiagramWindow* openDiagram();
@@ -249,6 +250,30 @@ void TestIndicatorDiagramWindow::savesPictureAndCurvesByTheirExtension() {
     const QString unwritable = window->exportTo(dir.filePath(u"d.png/inside.png"_s));
     QVERIFY(unwritable.startsWith(u"Could not write"_s));
     QCOMPARE(window->findChild<QLabel*>(u"Status"_s)->text(), unwritable);
+}
+
+void TestIndicatorDiagramWindow::aDiagramBeyondDrawingIsToldNotDrawn() {
+    // A state no run of the window leaves, but which the diagram accepts: pressures
+    // far beyond a double. The window shows a sentence and stays usable.
+    h->form->Button1Click();
+    tervox::calc::CompletedRun run = *h->form->lastCompletedRun();
+    run.state.input.Pzet = tervox::calc::Ext(1e4000L);
+    run.state.results.Pb = tervox::calc::Ext(1e3990L);
+    IndicatorDiagramWindow window;
+    window.setRun(run, h->form->regionalSettings());
+    window.resize(1000, 600);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(window.diagram().ok());
+    const QImage picture = grabView(&window);
+    // Text in the middle, nothing else: no axes along the left edge.
+    int inked = 0;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            inked += picture.pixelColor(x, y) != Qt::white;
+    QVERIFY(inked > 50);
+    for (int y = 0; y < picture.height(); ++y)
+        QCOMPARE(picture.pixelColor(80, y), QColor(Qt::white));
 }
 
 TERVOX_TEST_MAIN(TestIndicatorDiagramWindow)
