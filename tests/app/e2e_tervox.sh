@@ -8,7 +8,8 @@
 #    is mapped at (221, 170) with its hole, the start-up sound reaches the sink, the
 #    splash button (Return) brings up the calculator window centred, Calculate writes
 #    the report, and "Exit to windows" ends the program after the exit sound.
-# 2. Without a sound track: the message, and the program ends once it is confirmed.
+# 2. From a folder without a sound track: the program finds its own data folder.
+# 3. Without any sound track: the message, and the program ends once it is confirmed.
 # Exit status 77 (skipped) when Xvfb, xdotool or PulseAudio is not installed.
 set -uo pipefail
 
@@ -191,6 +192,12 @@ fi
 xdotool mousemove --window "$form1" 666 335 click 1
 sleep 0.7
 xdotool key Down Down
+# From here on: the streams opened on the sink, and what it plays.
+LC_ALL=C stdbuf -oL pactl subscribe >"$root/events.txt" 2>/dev/null &
+subscribe_pid=$!
+pids+=($subscribe_pid)
+sleep 0.3
+exit_from=$(stat -c %s "$root/sink.raw")
 start_ms=$(date +%s%3N)
 xdotool key Return
 if wait_for $((exit_sound_ms / 1000 + 20)) process_ended "$tervox_pid"; then
@@ -204,8 +211,30 @@ if wait_for $((exit_sound_ms / 1000 + 20)) process_ended "$tervox_pid"; then
 else
   fail "the program did not end after the exit entry"
 fi
+kill "$subscribe_pid" 2>/dev/null
+streams=$(grep -c "Event 'new' on sink-input" "$root/events.txt")
+((streams == 1)) && pass "the exit sound played once" \
+  || fail "$streams streams for the exit sound, expected 1: $(cat "$root/events.txt")"
+peak=$("$probe" peak "$root/sink.raw" "$exit_from")
+((peak > 500)) && pass "the exit sound is audible on the sink (peak $peak)" || fail "the exit sound was silent (peak $peak)"
 
-# --- 2. No sound track ----------------------------------------------------------------
+# --- 2. Started from a folder of the user's own ---------------------------------------
+# No sound track there: the program changes to its data folder (next to it in the
+# build tree) and starts as usual.
+mkdir -p "$root/elsewhere"
+(cd "$root/elsewhere" && exec "$tervox") >"$root/tervox-elsewhere.log" 2>&1 &
+elsewhere_pid=$!
+pids+=($elsewhere_pid)
+if wait_for 20 window_shown '^Form3'; then
+  pass "started elsewhere, the program found its sound track"
+else
+  fail "started elsewhere, no splash window"
+fi
+window_shown '^Tervox Engine calc' && fail "a message box came up when started elsewhere"
+kill "$elsewhere_pid"
+wait "$elsewhere_pid" 2>/dev/null
+
+# --- 3. No sound track ----------------------------------------------------------------
 # A copy of the program in a folder of its own, so that it finds no data folder either.
 bare=$root/bare
 mkdir -p "$bare/bin" "$bare/work"

@@ -1,7 +1,8 @@
 // tervox-e2e-probe: the measurements the end-to-end script cannot make with shell
 // tools alone.
 //   length-ms FILE     the length of a sound file in ms
-//   peak FILE          the largest magnitude among the signed 16-bit samples of a raw file
+//   peak FILE [FROM]   the largest magnitude among the signed 16-bit samples of a raw
+//                      file, from byte FROM on
 //   hole-point         a point of the splash window inside its hole (client coordinates)
 //   solid-point        a point of the splash window's skin, inside its outline
 #include "assetsinit.h"
@@ -95,10 +96,14 @@ int LengthMs(const char* path) {
     return 0;
 }
 
-int Peak(const char* path) {
+int Peak(const char* path, long from) {
     std::FILE* file = std::fopen(path, "rb");
     if (!file)
         return 1;
+    if (from > 0 && std::fseek(file, from - from % 2, SEEK_SET) != 0) {
+        std::fclose(file);
+        return 1;
+    }
     int peak = 0;
     unsigned char b[2];
     while (std::fread(b, 1, 2, file) == 2) {
@@ -115,12 +120,12 @@ int Peak(const char* path) {
 int main(int argc, char** argv) {
     if (argc == 3 && !std::strcmp(argv[1], "length-ms"))
         return LengthMs(argv[2]);
-    if (argc == 3 && !std::strcmp(argv[1], "peak"))
-        return Peak(argv[2]);
+    if ((argc == 3 || argc == 4) && !std::strcmp(argv[1], "peak"))
+        return Peak(argv[2], argc == 4 ? std::atol(argv[3]) : 0);
     if (argc == 2 && !std::strcmp(argv[1], "hole-point"))
         return PrintPoint(true);
     if (argc == 2 && !std::strcmp(argv[1], "solid-point"))
         return PrintPoint(false);
-    std::fprintf(stderr, "usage: tervox-e2e-probe length-ms FILE | peak FILE | hole-point | solid-point\n");
+    std::fprintf(stderr, "usage: tervox-e2e-probe length-ms FILE | peak FILE [FROM] | hole-point | solid-point\n");
     return 2;
 }
