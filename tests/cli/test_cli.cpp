@@ -1,67 +1,24 @@
 // tervox-calc as a script meets it: arguments, exit status, the two output streams
 // and the report file.
 #include "../calc/fixture.h"
+#include "../common/runprogram.h"
 
 #include "dateformat.h"
 
 #include <nlohmann/json.hpp>
 #include <sstream>
 
-#include <array>
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace {
 
 namespace fs = std::filesystem;
 using tervox::test::ReadFileBytes;
 
-struct Result {
-    int status = -1;
-    std::string out, err;
-};
+using Result = tervox::test::ProgramResult;
 
-std::string Drain(int fd) {
-    std::string s;
-    std::array<char, 4096> buf{};
-    ssize_t n;
-    while ((n = ::read(fd, buf.data(), buf.size())) > 0)
-        s.append(buf.data(), static_cast<std::size_t>(n));
-    ::close(fd);
-    return s;
-}
-
-// Runs tervox-calc with the arguments and extra environment (NAME=VALUE).
 Result RunCalc(const std::vector<std::string>& args, const std::vector<std::string>& env = {}) {
-    int out[2], err[2];
-    EXPECT_EQ(::pipe(out), 0);
-    EXPECT_EQ(::pipe(err), 0);
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        ::dup2(out[1], 1);
-        ::dup2(err[1], 2);
-        ::close(out[0]);
-        ::close(err[0]);
-        for (const std::string& e : env)
-            ::putenv(const_cast<char*>(e.c_str()));
-        std::vector<char*> argv{const_cast<char*>(TERVOX_CALC_EXE)};
-        for (const std::string& a : args)
-            argv.push_back(const_cast<char*>(a.c_str()));
-        argv.push_back(nullptr);
-        ::execv(TERVOX_CALC_EXE, argv.data());
-        ::_exit(127);
-    }
-    ::close(out[1]);
-    ::close(err[1]);
-    Result r;
-    r.out = Drain(out[0]);
-    r.err = Drain(err[0]);
-    int wstatus = 0;
-    ::waitpid(pid, &wstatus, 0);
-    r.status = WIFEXITED(wstatus) ? WEXITSTATUS(wstatus) : -1;
-    return r;
+    return tervox::test::RunProgram(TERVOX_CALC_EXE, args, env);
 }
 
 // The report of a run made today, with the fixture's date put in its place.

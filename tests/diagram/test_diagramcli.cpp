@@ -1,5 +1,6 @@
 // tervox-calc's --estimate and --diagram as a script meets them: the line that pastes
 // back as arguments, the files by extension, the exit status of every failure.
+#include "../common/runprogram.h"
 #include "completedrun.h"
 
 #include "combustionestimate.h"
@@ -11,60 +12,16 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace {
 
 namespace fs = std::filesystem;
 using namespace tervox;
 
-struct Result {
-    int status = -1;
-    std::string out, err;
-};
+using Result = tervox::test::ProgramResult;
 
-std::string Drain(int fd) {
-    std::string s;
-    std::array<char, 4096> buf{};
-    ssize_t n;
-    while ((n = ::read(fd, buf.data(), buf.size())) > 0)
-        s.append(buf.data(), static_cast<std::size_t>(n));
-    ::close(fd);
-    return s;
-}
-
-// Runs tervox-calc with the arguments, without a display, and collects what it says.
-// Standard error is read after standard output: the outputs stay far below a pipe's
-// buffer.
 Result RunCalc(const std::vector<std::string>& args) {
-    int out[2], err[2];
-    EXPECT_EQ(::pipe(out), 0);
-    EXPECT_EQ(::pipe(err), 0);
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        ::dup2(out[1], 1);
-        ::dup2(err[1], 2);
-        ::close(out[0]);
-        ::close(err[0]);
-        ::unsetenv("DISPLAY");
-        ::unsetenv("WAYLAND_DISPLAY");
-        std::vector<char*> argv{const_cast<char*>(TERVOX_CALC_EXE)};
-        for (const std::string& a : args)
-            argv.push_back(const_cast<char*>(a.c_str()));
-        argv.push_back(nullptr);
-        ::execv(TERVOX_CALC_EXE, argv.data());
-        ::_exit(127);
-    }
-    ::close(out[1]);
-    ::close(err[1]);
-    Result r;
-    r.out = Drain(out[0]);
-    r.err = Drain(err[0]);
-    int wstatus = 0;
-    ::waitpid(pid, &wstatus, 0);
-    r.status = WIFEXITED(wstatus) ? WEXITSTATUS(wstatus) : -1;
-    return r;
+    return tervox::test::RunProgram(TERVOX_CALC_EXE, args);
 }
 
 std::string ReadBytes(const fs::path& p) {
