@@ -1,5 +1,7 @@
 #include "powerext.h"
 
+#include "x87math.h"
+
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -56,8 +58,8 @@ Ext PowerExt(Ext base, Ext exponent) {
         RaiseInvalidOperation();
     if (b == 0)
         RaiseDivisionByZero(); // ln 0 is minus infinity
-    const Ext y = exponent * Ext(std::log(b));
-    const long double r = std::exp(y.value());
+    const Ext y = exponent * Ext(LnExt(b));
+    const long double r = ExpExt(y.value());
     if (std::isinf(r))
         RaiseOverflow();
     return Ext(r);

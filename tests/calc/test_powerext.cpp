@@ -1,4 +1,5 @@
 #include "powerext.h"
+#include "x87math.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -82,11 +83,53 @@ TEST(PowerExt, WholeExponentsAreExactProducts) {
 }
 
 TEST(PowerExt, FractionalExponentIsExpOfTheRoundedProduct) {
-    // volatile: the compiler would fold log(16) at build time, correctly rounded,
-    // where the run computes it with the C library's logl.
     volatile long double base = 16.0L, exponent = 1.37L;
-    const long double y = exponent * std::log(base);
-    EXPECT_EQ(PowerExt(Ext(base), Ext(exponent)).value(), std::exp(y));
+    const long double y = exponent * tervox::calc::LnExt(base);
+    EXPECT_EQ(PowerExt(Ext(base), Ext(exponent)).value(), tervox::calc::ExpExt(y));
+}
+
+struct ReferenceCase {
+    long double argument;
+    long double exact; // to 30 digits, from mpmath at 300 bits on the extended argument
+};
+
+// Units in the last place between a result and the exact value.
+long double Ulps(long double got, long double exact) {
+    const long double ulp = std::fabs(std::nextafter(exact, 2 * exact) - exact);
+    return std::fabs(got - exact) / ulp;
+}
+
+TEST(ExtendedTranscendentals, LnIsWithinOneUnitInTheLastPlace) {
+    const ReferenceCase cases[] = {
+        {16.0L, 2.77258872223978123766892848583L},
+        {0.001L, -6.90775527898213705209547897847L},
+        {1.47L, 0.385262400790644933587669074399L},
+        {16.0L / 1.47L, 2.38732632144913630409679226705L},
+        {2.5e-300L, -689.859237166339550140216230051L},
+        {1e4000L, 9210.34037197618273607196236512L},
+        {0.5L, -0.693147180559945309417232121458L},
+        {3.0L, 1.09861228866810969139524523692L},
+    };
+    for (const ReferenceCase& c : cases)
+        EXPECT_LE(Ulps(tervox::calc::LnExt(c.argument), c.exact), 1.0L) << (double)c.argument;
+}
+
+TEST(ExtendedTranscendentals, ExpIsWithinOneUnitInTheLastPlace) {
+    const ReferenceCase cases[] = {
+        {3.79L, 44.2564002759833688448554748367L},
+        {-7.25L, 0.000710174388842549063584600370578L},
+        {0.001L, 1.00100050016670834166801420785L},
+        {11355.0L, 2.59323581763474522709096311777e+4931L},
+        {1e-10L, 1.000000000100000000005L},
+        {-0.5L, 0.606530659712633423603799534991L},
+        {100.0L, 2.68811714181613544841262555158e+43L},
+    };
+    for (const ReferenceCase& c : cases)
+        EXPECT_LE(Ulps(tervox::calc::ExpExt(c.argument), c.exact), 1.0L) << (double)c.argument;
+    // Beyond the range: infinity (an overflow for the caller) and zero.
+    EXPECT_TRUE(std::isinf(tervox::calc::ExpExt(11400.0L)));
+    EXPECT_EQ(tervox::calc::ExpExt(-12000.0L), 0.0L);
+    EXPECT_GT(tervox::calc::ExpExt(-11390.0L), 0.0L); // a denormal, not zero
 }
 
 } // namespace
