@@ -3,6 +3,7 @@
 #include "applicationtitle.h"
 #include "diagramexport.h"
 #include "diagramview.h"
+#include "sweeppanel.h"
 #include "tform1.h"
 
 #include "numberformat.h"
@@ -16,6 +17,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
 namespace tervox::ui {
@@ -127,9 +129,20 @@ void IndicatorDiagramWindow::buildControls() {
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     column->addWidget(close, 0, Qt::AlignRight);
 
-    auto* row = new QHBoxLayout(this);
+    // The diagram with its figures on one page, a design study around the same run
+    // on the next.
+    auto* diagramPage = new QWidget(this);
+    auto* row = new QHBoxLayout(diagramPage);
     row->addWidget(m_view, 1);
     row->addWidget(side);
+    m_sweep = new SweepPanel(this);
+    auto* pages = new QTabWidget(this);
+    pages->setObjectName(QStringLiteral("DiagramPages"));
+    pages->addTab(diagramPage, QStringLiteral("p\u2013V diagram"));
+    pages->addTab(m_sweep, QStringLiteral("Sweep"));
+    auto* whole = new QVBoxLayout(this);
+    whole->setContentsMargins(4, 4, 4, 4);
+    whole->addWidget(pages);
 }
 
 void IndicatorDiagramWindow::setRun(const std::optional<calc::CompletedRun>& run,
@@ -147,6 +160,7 @@ void IndicatorDiagramWindow::setRun(const std::optional<calc::CompletedRun>& run
         m_estimate.failure = "No run has completed yet.";
     }
     m_status->clear();
+    m_sweep->setRun(m_run, m_settings);
     refresh();
 }
 

@@ -17,6 +17,7 @@ class QPushButton;
 namespace tervox::ui {
 
 class DiagramView;
+class SweepPanel;
 class TForm1;
 
 // The indicator diagram of the calculator's last completed run, in a window of its
@@ -24,7 +25,8 @@ class TForm1;
 // Pip, and the estimate of the state at the end of combustion beside the entered Tz
 // and Pz, with a button that copies the estimate into the calculator's two fields.
 // Copying starts no run: the user presses the calculate button when ready.
-// The picture (PNG, SVG) and the curves (CSV) can be saved.
+// The picture (PNG, SVG) and the curves (CSV) can be saved. A second page studies
+// one input of the same run over a range (SweepPanel).
 class IndicatorDiagramWindow : public QWidget {
     Q_OBJECT
 public:
@@ -82,6 +84,7 @@ private:
     QPushButton* m_savePicture = nullptr;
     QPushButton* m_saveCurves = nullptr;
     QLabel* m_status = nullptr;
+    SweepPanel* m_sweep = nullptr;
 };
 
 // Opens the indicator diagram window of the calculator window for its last completed
