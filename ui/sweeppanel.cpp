@@ -180,10 +180,13 @@ void SweepPanel::suggestRange() {
         step = std::max(1.0, std::round(step));
     const double from = std::round((v - span / 2) / step) * step;
     const double to = std::round((v + span / 2) / step) * step;
+    // Rounded to the step's digits, so that 1.2000000000000002 reads 1,2.
     const int decimals = std::max(0, static_cast<int>(-std::floor(std::log10(step) + 1e-9)));
     const auto text = [&](double x) {
-        QString t = QString::number(x == 0 ? 0.0 : x, 'f', decimals);
-        return t.replace(QLatin1Char('.'), separator());
+        const double rounded = QString::number(x, 'f', decimals).toDouble();
+        return QString::fromStdString(
+            report::FormatNumber(rounded == 0 ? 0.0L : static_cast<long double>(rounded),
+                                 m_settings.decimalSeparator));
     };
     m_from->setText(text(from));
     m_to->setText(text(to));
@@ -205,6 +208,8 @@ void SweepPanel::showStudy() {
     m_saveTable->setEnabled(made);
     m_stopped->clear();
     m_stopped->setVisible(false);
+    // A range that does not work is told in red; everything else in the usual ink.
+    m_status->setStyleSheet(m_study.ok() ? QString() : QStringLiteral("color: #a02818;"));
     if (!m_study.ok()) {
         m_status->setText(QString::fromStdString(m_study.failure));
         return;
