@@ -6,7 +6,6 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config clang
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev qt6-tools-dev-tools
-  qt6-charts-dev
   libqt6svg6 qt6-qpa-plugins qml6-module-qtmultimedia
   libsndfile1-dev
   libgtest-dev libgmock-dev libbenchmark-dev
