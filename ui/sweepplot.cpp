@@ -356,19 +356,30 @@ void SweepPlot::paintLegend(QPainter& p, const QRectF& area) const {
     p.setPen(QPen(kStopped, 1.6 * u));
     Cross(p, QPointF(x + 5 * u, y), 4 * u);
     x += 16 * u;
-    QString text;
-    if (stopped <= 2) {
-        QStringList parts;
-        for (const SweepPoint& pt : m_study.points)
-            if (!pt.ok())
-                parts << QStringLiteral("%1 = %2: %3")
-                             .arg(symbol,
-                                  QString::fromStdString(report::FormatNumber(pt.x, m_separator.toStdString())),
-                                  QString::fromStdString(pt.status));
-        text = QStringLiteral("stopped at ") + parts.join(QStringLiteral("; "));
-    } else {
-        text = QStringLiteral("%1 points stopped; the table gives their messages").arg(stopped);
+    // Neighbouring points that stopped with the same message are told together:
+    // "stopped at ε = 1: Floating point division by zero; ε = 1,25 ... 1,75: ...".
+    const auto value = [this](long double v) {
+        return QString::fromStdString(report::FormatNumber(v, m_separator.toStdString()));
+    };
+    QStringList groups;
+    const auto& points = m_study.points;
+    for (std::size_t i = 0; i < points.size();) {
+        if (points[i].ok()) {
+            ++i;
+            continue;
+        }
+        std::size_t j = i;
+        while (j + 1 < points.size() && !points[j + 1].ok() && points[j + 1].status == points[i].status)
+            ++j;
+        const QString where = i == j ? value(points[i].x)
+                                     : QStringLiteral("%1 \u2026 %2").arg(value(points[i].x), value(points[j].x));
+        groups << QStringLiteral("%1 = %2: %3").arg(symbol, where, QString::fromStdString(points[i].status));
+        i = j + 1;
     }
+    QString text = QStringLiteral("%1 point%2 stopped: ")
+                       .arg(stopped)
+                       .arg(stopped == 1 ? QString() : QStringLiteral("s")) +
+                   groups.join(QStringLiteral("; "));
     p.setPen(kInk);
     p.drawText(QPointF(x, y + fm.ascent() / 2 - 1 * u),
                fm.elidedText(text, Qt::ElideRight, area.right() - x - 12 * u));
