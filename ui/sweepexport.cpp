@@ -22,7 +22,8 @@ QString CannotWrite(const QString& path, const QString& why) {
 
 } // namespace
 
-QString WriteSweepFile(const SweepStudy& study, const QString& decimalSeparator, const QString& path) {
+QString WriteSweepFile(const SweepStudy& study, const QString& decimalSeparator,
+                       const QString& path) {
     const auto format = DiagramFileFormatOf(path);
     if (!format)
         return CannotWrite(path, QStringLiteral("the name must end in .png, .svg or .csv"));
@@ -52,7 +53,8 @@ QString WriteSweepFile(const SweepStudy& study, const QString& decimalSeparator,
             svg.setSize(kSvgSize);
             svg.setViewBox(QRect(QPoint(0, 0), kSvgSize));
             svg.setTitle(QStringLiteral("Design study"));
-            svg.setDescription(QStringLiteral("Tervox Engine calc: Pe, eta_e, ge and D over one input"));
+            svg.setDescription(
+                QStringLiteral("Tervox Engine calc: Pe, eta_e, ge and D over one input"));
             QPainter painter;
             if (!painter.begin(&svg))
                 return CannotWrite(path, QStringLiteral("the picture could not be drawn"));

@@ -12,6 +12,7 @@ namespace tervox::ui {
 // separator given. The file appears whole or not at all. Returns an empty string on
 // success, otherwise a sentence naming the file and the reason. Needs a
 // QGuiApplication for the pictures (fonts).
-QString WriteSweepFile(const SweepStudy& study, const QString& decimalSeparator, const QString& path);
+QString WriteSweepFile(const SweepStudy& study, const QString& decimalSeparator,
+                       const QString& path);
 
 } // namespace tervox::ui

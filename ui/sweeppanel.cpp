@@ -184,9 +184,8 @@ void SweepPanel::suggestRange() {
     const int decimals = std::max(0, static_cast<int>(-std::floor(std::log10(step) + 1e-9)));
     const auto text = [&](double x) {
         const double rounded = QString::number(x, 'f', decimals).toDouble();
-        return QString::fromStdString(
-            report::FormatNumber(rounded == 0 ? 0.0L : static_cast<long double>(rounded),
-                                 m_settings.decimalSeparator));
+        return QString::fromStdString(report::FormatNumber(
+            rounded == 0 ? 0.0L : static_cast<long double>(rounded), m_settings.decimalSeparator));
     };
     m_from->setText(text(from));
     m_to->setText(text(to));
@@ -196,8 +195,8 @@ void SweepPanel::suggestRange() {
 void SweepPanel::sweep() {
     if (!m_run)
         return;
-    m_study = RunSweepStudy(*m_run, field(), m_from->text().toStdString(), m_to->text().toStdString(),
-                            m_step->text().toStdString(), m_settings);
+    m_study = RunSweepStudy(*m_run, field(), m_from->text().toStdString(),
+                            m_to->text().toStdString(), m_step->text().toStdString(), m_settings);
     showStudy();
 }
 
@@ -234,7 +233,8 @@ void SweepPanel::showStudy() {
         QStringList lines;
         for (const SweepPoint& p : m_study.points)
             if (!p.ok())
-                lines << QStringLiteral("%1 = %2: %3").arg(symbol, text(p.x), QString::fromStdString(p.status));
+                lines << QStringLiteral("%1 = %2: %3")
+                             .arg(symbol, text(p.x), QString::fromStdString(p.status));
         m_stopped->setPlainText(lines.join(QLatin1Char('\n')));
         m_stopped->setVisible(true);
     }
@@ -259,7 +259,7 @@ void SweepPanel::choosePictureFile() {
     QString target = path;
     if (!DiagramFileFormatOf(target) || *DiagramFileFormatOf(target) == DiagramFileFormat::Csv)
         target += selected.contains(QLatin1String("svg")) ? QStringLiteral(".svg")
-                                                           : QStringLiteral(".png");
+                                                          : QStringLiteral(".png");
     exportTo(target);
 }
 

@@ -33,7 +33,8 @@ public:
 
     // The run to study, or nothing before the first completed run. A new run clears
     // the last study; the chosen input and range stay.
-    void setRun(const std::optional<calc::CompletedRun>& run, const report::RegionalSettings& settings);
+    void setRun(const std::optional<calc::CompletedRun>& run,
+                const report::RegionalSettings& settings);
 
     // Chooses the input studied and the range texts, as a user would type them.
     void setRange(calc::FieldId field, const QString& from, const QString& to, const QString& step);

@@ -53,8 +53,8 @@ int DecimalsFor(double step) {
 
 std::vector<double> Ticks(double low, double high, double step) {
     std::vector<double> ticks;
-    for (double v = std::ceil(low / step - 1e-9) * step; v <= high + step * 1e-9 && ticks.size() < 50;
-         v += step)
+    for (double v = std::ceil(low / step - 1e-9) * step;
+         v <= high + step * 1e-9 && ticks.size() < 50; v += step)
         ticks.push_back(std::fabs(v) < step * 1e-9 ? 0.0 : v);
     return ticks;
 }
@@ -71,10 +71,14 @@ template <typename Range> Range Around(double low, double high, double margin) {
 
 QString Title(std::size_t q) {
     switch (q) {
-    case 0: return QStringLiteral("Pe, MPa \u2013 mean effective pressure");
-    case 1: return QStringLiteral("\u03B7e (eta_e) \u2013 effective efficiency");
-    case 2: return QStringLiteral("ge, g/(kW\u00B7h) \u2013 specific fuel consumption");
-    default: return QStringLiteral("D, mm \u2013 cylinder bore");
+    case 0:
+        return QStringLiteral("Pe, MPa \u2013 mean effective pressure");
+    case 1:
+        return QStringLiteral("\u03B7e (eta_e) \u2013 effective efficiency");
+    case 2:
+        return QStringLiteral("ge, g/(kW\u00B7h) \u2013 specific fuel consumption");
+    default:
+        return QStringLiteral("D, mm \u2013 cylinder bore");
     }
 }
 
@@ -135,7 +139,8 @@ QRectF SweepPlot::cellRect(const QRectF& area, std::size_t q) const {
     const double u = scale(area);
     const QRectF cells = area.adjusted(0, 34 * u, 0, -30 * u);
     const double w = cells.width() / 2, h = cells.height() / 2;
-    return {cells.left() + w * static_cast<double>(q % 2), cells.top() + h * static_cast<double>(q / 2), w, h};
+    return {cells.left() + w * static_cast<double>(q % 2),
+            cells.top() + h * static_cast<double>(q / 2), w, h};
 }
 
 QRectF SweepPlot::plotRect(const QRectF& area, std::size_t q) const {
@@ -188,8 +193,8 @@ void SweepPlot::paint(QPainter& p, const QRectF& area) const {
             why = QStringLiteral("The study has no points.");
         else
             why = QStringLiteral("The values of the input are beyond what can be drawn.");
-        p.drawText(area.adjusted(20 * u, 20 * u, -20 * u, -20 * u), Qt::AlignCenter | Qt::TextWordWrap,
-                   why);
+        p.drawText(area.adjusted(20 * u, 20 * u, -20 * u, -20 * u),
+                   Qt::AlignCenter | Qt::TextWordWrap, why);
         p.restore();
         return;
     }
@@ -199,12 +204,13 @@ void SweepPlot::paint(QPainter& p, const QRectF& area) const {
     titleFont.setPixelSize(static_cast<int>(std::lround(14 * u)));
     p.setFont(titleFont);
     const QString type = m_study.type == calc::EngineType::Diesel ? QStringLiteral("Diesel")
-                                                                   : QStringLiteral("Gasoline");
+                                                                  : QStringLiteral("Gasoline");
     const std::size_t n = m_study.points.size();
     const std::size_t stopped = m_study.stoppedCount();
     QString title = QStringLiteral("%1: Pe, \u03B7e, ge and D against %2 (%3) \u2013 %4 point%5")
                         .arg(type, InputLabel(m_study.field).symbol,
-                             QString::fromLatin1(calc::kFieldNames[static_cast<std::size_t>(m_study.field)].data()),
+                             QString::fromLatin1(
+                                 calc::kFieldNames[static_cast<std::size_t>(m_study.field)].data()),
                              QString::number(n), n == 1 ? QString() : QStringLiteral("s"));
     if (stopped)
         title += QStringLiteral(", %1 stopped").arg(stopped);
@@ -265,7 +271,8 @@ void SweepPlot::paintCell(QPainter& p, const QRectF& area, std::size_t q) const 
     // The input's name under the lower plots, which carry the shared axis.
     if (q >= 2) {
         p.setPen(kInk);
-        p.drawText(QRectF(plot.left(), plot.bottom() + 5 * u + fm.height(), plot.width(), fm.height() + 4 * u),
+        p.drawText(QRectF(plot.left(), plot.bottom() + 5 * u + fm.height(), plot.width(),
+                          fm.height() + 4 * u),
                    Qt::AlignHCenter | Qt::AlignVCenter, InputAxisText(m_study.field));
     }
 
@@ -338,15 +345,16 @@ void SweepPlot::paintLegend(QPainter& p, const QRectF& area) const {
     const double y = area.bottom() - 15 * u;
     double x = area.left() + 16 * u;
     const QString symbol = InputLabel(m_study.field).symbol;
-    const QString runValue = QString::fromStdString(
-        report::FormatNumber(m_study.runX, m_separator.toStdString()));
+    const QString runValue =
+        QString::fromStdString(report::FormatNumber(m_study.runX, m_separator.toStdString()));
 
     RunMark(p, QPointF(x + 5 * u, y), u);
     x += 16 * u;
     p.setPen(kInk);
     const QString runText =
         m_runInRange ? QStringLiteral("the completed run, %1 = %2").arg(symbol, runValue)
-                     : QStringLiteral("the completed run, %1 = %2, lies outside the range").arg(symbol, runValue);
+                     : QStringLiteral("the completed run, %1 = %2, lies outside the range")
+                           .arg(symbol, runValue);
     p.drawText(QPointF(x, y + fm.ascent() / 2 - 1 * u), runText);
     x += fm.horizontalAdvance(runText) + 28 * u;
 
@@ -369,11 +377,14 @@ void SweepPlot::paintLegend(QPainter& p, const QRectF& area) const {
             continue;
         }
         std::size_t j = i;
-        while (j + 1 < points.size() && !points[j + 1].ok() && points[j + 1].status == points[i].status)
+        while (j + 1 < points.size() && !points[j + 1].ok() &&
+               points[j + 1].status == points[i].status)
             ++j;
-        const QString where = i == j ? value(points[i].x)
-                                     : QStringLiteral("%1 \u2026 %2").arg(value(points[i].x), value(points[j].x));
-        groups << QStringLiteral("%1 = %2: %3").arg(symbol, where, QString::fromStdString(points[i].status));
+        const QString where =
+            i == j ? value(points[i].x)
+                   : QStringLiteral("%1 \u2026 %2").arg(value(points[i].x), value(points[j].x));
+        groups << QStringLiteral("%1 = %2: %3")
+                      .arg(symbol, where, QString::fromStdString(points[i].status));
         i = j + 1;
     }
     QString text = QStringLiteral("%1 point%2 stopped: ")

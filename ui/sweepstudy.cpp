@@ -42,32 +42,58 @@ bool Whole(long double v) {
 long double InputValueOf(const calc::EngineInput& in, calc::FieldId field) {
     using calc::FieldId;
     switch (field) {
-    case FieldId::Chislocilind: return in.Chislocilind.value();
-    case FieldId::Chastota: return in.Chastota.value();
-    case FieldId::Izbytokvoz: return in.Izbytokvoz.value();
-    case FieldId::Nmosnost: return in.Nmosnost.value();
-    case FieldId::StSzhatia: return in.StSzhatia.value();
-    case FieldId::Toe: return in.Toe.value();
-    case FieldId::Poe: return in.Poe.value();
-    case FieldId::poctkoeff: return in.poctkoeff.value();
-    case FieldId::totrab: return in.totrab.value();
-    case FieldId::DeltT: return in.DeltT.value();
-    case FieldId::betaplusksi: return in.betaplusksi.value();
-    case FieldId::Dublw: return in.Dublw.value();
-    case FieldId::fii: return in.fii.value();
-    case FieldId::fi1: return in.fi1.value();
-    case FieldId::nodin: return in.nodin.value();
-    case FieldId::ksizet: return in.ksizet.value();
-    case FieldId::ndva: return in.ndva.value();
-    case FieldId::tzet: return in.tzet.value();
-    case FieldId::Pzet: return in.Pzet.value();
-    case FieldId::lambd: return in.lambd.value();
-    case FieldId::roh: return in.roh.value();
-    case FieldId::phii: return in.phii.value();
-    case FieldId::koefa: return in.koefa.value();
-    case FieldId::koefb: return in.koefb.value();
-    case FieldId::skpor: return in.skpor.value();
-    case FieldId::k_tk: return in.k_tk.value();
+    case FieldId::Chislocilind:
+        return in.Chislocilind.value();
+    case FieldId::Chastota:
+        return in.Chastota.value();
+    case FieldId::Izbytokvoz:
+        return in.Izbytokvoz.value();
+    case FieldId::Nmosnost:
+        return in.Nmosnost.value();
+    case FieldId::StSzhatia:
+        return in.StSzhatia.value();
+    case FieldId::Toe:
+        return in.Toe.value();
+    case FieldId::Poe:
+        return in.Poe.value();
+    case FieldId::poctkoeff:
+        return in.poctkoeff.value();
+    case FieldId::totrab:
+        return in.totrab.value();
+    case FieldId::DeltT:
+        return in.DeltT.value();
+    case FieldId::betaplusksi:
+        return in.betaplusksi.value();
+    case FieldId::Dublw:
+        return in.Dublw.value();
+    case FieldId::fii:
+        return in.fii.value();
+    case FieldId::fi1:
+        return in.fi1.value();
+    case FieldId::nodin:
+        return in.nodin.value();
+    case FieldId::ksizet:
+        return in.ksizet.value();
+    case FieldId::ndva:
+        return in.ndva.value();
+    case FieldId::tzet:
+        return in.tzet.value();
+    case FieldId::Pzet:
+        return in.Pzet.value();
+    case FieldId::lambd:
+        return in.lambd.value();
+    case FieldId::roh:
+        return in.roh.value();
+    case FieldId::phii:
+        return in.phii.value();
+    case FieldId::koefa:
+        return in.koefa.value();
+    case FieldId::koefb:
+        return in.koefb.value();
+    case FieldId::skpor:
+        return in.skpor.value();
+    case FieldId::k_tk:
+        return in.k_tk.value();
     }
     return 0;
 }
@@ -123,8 +149,9 @@ SweepStudy RunSweepStudy(const calc::CompletedRun& run, calc::FieldId field, std
         return Failed("The step is zero.");
     const long double span = (b - a) / s;
     if (std::isfinite(span) && span < 0)
-        return Failed("A step of " + texts[2] + " does not lead from " + texts[0] + " to " +
-                      texts[1] + (s > 0 ? "; downwards the step is negative." : "; upwards the step is positive."));
+        return Failed(
+            "A step of " + texts[2] + " does not lead from " + texts[0] + " to " + texts[1] +
+            (s > 0 ? "; downwards the step is negative." : "; upwards the step is positive."));
     const std::string tooMany = " points; a study takes at most " +
                                 std::to_string(kMaxSweepPoints) + ". Take a larger step.";
     if (!std::isfinite(span) || span >= 1e8L)

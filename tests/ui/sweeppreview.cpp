@@ -34,7 +34,8 @@ int main(int argc, char** argv) {
     tervox::ui::TForm1 form(state, messages, player, dir.filePath(QStringLiteral("result.txt")));
     form.show();
     QString exportPath;
-    if (const qsizetype at = args.indexOf(QStringLiteral("--export")); at >= 0 && at + 1 < args.size()) {
+    if (const qsizetype at = args.indexOf(QStringLiteral("--export"));
+        at >= 0 && at + 1 < args.size()) {
         exportPath = args.at(at + 1);
         args.remove(at, 2);
     }

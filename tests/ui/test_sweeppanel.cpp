@@ -220,7 +220,8 @@ void TestSweepPanel::theRunsOwnTextsAreKeptToTheLastDigit() {
     h->child(u"koefb"_s)->setText(u"0,013500000000000000007"_s);
     h->form->Button1Click();
     const auto& r = h->state.results;
-    const long double Pe = r.Pe.value(), eta_e = r.eta_e.value(), ge = r.ge.value(), D = r.D.value();
+    const long double Pe = r.Pe.value(), eta_e = r.eta_e.value(), ge = r.ge.value(),
+                      D = r.D.value();
     SweepPanel* panel = sweep(FieldId::StSzhatia, u"15"_s, u"17"_s, u"1"_s);
     QVERIFY(panel);
     const SweepStudy& study = panel->study();
@@ -325,7 +326,9 @@ void TestSweepPanel::aStoppedPointIsAGapInEveryPlot() {
     };
     const auto blue = [](QColor c) { return c.blue() > 140 && c.red() < 110 && c.green() < 140; };
     const auto red = [](QColor c) { return c.red() > 150 && c.green() < 110 && c.blue() < 110; };
-    const auto orange = [](QColor c) { return c.red() > 180 && c.green() > 90 && c.green() < 150 && c.blue() < 80; };
+    const auto orange = [](QColor c) {
+        return c.red() > 180 && c.green() > 90 && c.green() < 150 && c.blue() < 80;
+    };
     for (std::size_t q = 0; q < 4; ++q) {
         const auto at = [&](long double x, long double y) { return plot.map(area, q, x, y); };
         const auto& y = [&](int i) { return study.points[static_cast<std::size_t>(i)].y[q]; };
@@ -352,12 +355,12 @@ void TestSweepPanel::malformedRangesAreToldInThePanel_data() {
     QTest::newRow("word") << eps << u"abc"_s << u"18"_s << u"1"_s
                           << u"From: 'abc' is not a number (the decimal separator is ',')."_s;
     QTest::newRow("empty") << eps << u""_s << u"18"_s << u"1"_s << u"From: '' is not a number"_s;
-    QTest::newRow("other decimal mark") << eps << u"14"_s << u"18"_s << u"0.5"_s
-                                        << u"Step: '0.5' is not a number"_s;
-    QTest::newRow("range syntax in a field") << eps << u"14"_s << u"18:20"_s << u"1"_s
-                                             << u"To: '18:20' is not a number"_s;
-    QTest::newRow("beyond extended") << eps << u"1e5000"_s << u"18"_s << u"1"_s
-                                     << u"From: '1e5000' is not a number"_s;
+    QTest::newRow("other decimal mark")
+        << eps << u"14"_s << u"18"_s << u"0.5"_s << u"Step: '0.5' is not a number"_s;
+    QTest::newRow("range syntax in a field")
+        << eps << u"14"_s << u"18:20"_s << u"1"_s << u"To: '18:20' is not a number"_s;
+    QTest::newRow("beyond extended")
+        << eps << u"1e5000"_s << u"18"_s << u"1"_s << u"From: '1e5000' is not a number"_s;
     QTest::newRow("zero step") << eps << u"14"_s << u"18"_s << u"0"_s << u"The step is zero."_s;
     QTest::newRow("wrong way") << eps << u"18"_s << u"14"_s << u"1"_s
                                << u"A step of 1 does not lead from 18 to 14"_s;
@@ -390,7 +393,8 @@ void TestSweepPanel::malformedRangesAreToldInThePanel() {
     QVERIFY(!panel->findChild<QPushButton*>(u"ExportSweepTable"_s)->isEnabled());
     QVERIFY(h->messages.errors().isEmpty());
     // The view says it too.
-    const QImage picture = panel->findChild<tervox::ui::SweepView*>(u"SweepView"_s)->grab().toImage();
+    const QImage picture =
+        panel->findChild<tervox::ui::SweepView*>(u"SweepView"_s)->grab().toImage();
     int inked = 0;
     for (int y = 0; y < picture.height(); y += 2)
         for (int x = 0; x < picture.width(); x += 2)
@@ -426,7 +430,8 @@ void TestSweepPanel::tableReadsBackAsThePoints() {
                 QCOMPARE(cell, QString());
                 continue;
             }
-            QVERIFY2(SameBits(tervox::calc::ParseReal(cell.toStdString(), ","), p.y[q]), qPrintable(cell));
+            QVERIFY2(SameBits(tervox::calc::ParseReal(cell.toStdString(), ","), p.y[q]),
+                     qPrintable(cell));
         }
     }
     QCOMPARE(lines[3], u"1;;;;;Floating point division by zero"_s);
@@ -501,7 +506,8 @@ void TestSweepPanel::choosingAnInputSuggestsARangeAroundTheRun() {
     QVERIFY(combo->currentText().contains(u"(StSzhatia)"_s));
     // Opened for a run, the panel offers a range around its compression ratio.
     const auto value = [&](const char* name) {
-        return tervox::calc::ParseReal(panel->findChild<QLineEdit*>(QLatin1String(name))->text().toStdString(), ",");
+        return tervox::calc::ParseReal(
+            panel->findChild<QLineEdit*>(QLatin1String(name))->text().toStdString(), ",");
     };
     QVERIFY(value("SweepFrom") < 16 && value("SweepTo") > 16);
 
