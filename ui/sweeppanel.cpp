@@ -172,9 +172,11 @@ void SweepPanel::suggestRange() {
     if (!m_run)
         return;
     // About sixteen steps over the run's value +-20 %, on round numbers.
-    const double v = static_cast<double>(InputValueOf(m_run->state.input, field()));
+    double v = static_cast<double>(InputValueOf(m_run->state.input, field()));
+    if (!std::isfinite(v)) // an extended value beyond a double: start from zero
+        v = 0;
     const bool whole = field() == calc::FieldId::DeltT;
-    const double span = std::isfinite(v) && v != 0 ? std::fabs(v) * 0.4 : 1.0;
+    const double span = v != 0 ? std::fabs(v) * 0.4 : 1.0;
     double step = RoundStep(span, 16);
     if (whole)
         step = std::max(1.0, std::round(step));
