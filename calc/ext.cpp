@@ -6,4 +6,10 @@ void RaiseDivisionByZero() { throw FloatingPointError("Floating point division b
 void RaiseInvalidOperation() { throw FloatingPointError("Invalid floating point operation"); }
 void RaiseOverflow() { throw FloatingPointError("Floating point overflow"); }
 
+void RaiseFaultFor(long double result) {
+    if (std::isinf(result))
+        RaiseOverflow();
+    RaiseInvalidOperation();
+}
+
 } // namespace tervox::calc

@@ -206,7 +206,8 @@ void TestForm1::errorBoxDoesNotBringItselfBackThroughTheFocus() {
             box.exec();
             if (window) {
                 window->activateWindow();
-                QTest::qWaitForWindowActive(window);
+                // Best effort: the offscreen platform may not report the activation.
+                (void)QTest::qWaitForWindowActive(window);
             }
         }
         QStringList errors;
