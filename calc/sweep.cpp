@@ -12,11 +12,11 @@ namespace {
 
 constexpr std::size_t kMaxAxisValues = 100'000'000;
 
-long double NumberOf(std::string_view text, std::string_view separator, std::string_view spec,
+long double NumberOf(std::string_view part, std::string_view separator, std::string_view range,
                      const char* what) {
-    if (const auto v = TryParseReal(text, separator))
+    if (const auto v = TryParseReal(part, separator))
         return *v;
-    throw SweepSpecError("the " + std::string(what) + " of " + std::string(spec) +
+    throw SweepSpecError("the " + std::string(what) + " of " + std::string(range) +
                          " is not a number");
 }
 
@@ -28,16 +28,16 @@ std::string SweepAxis::text(std::size_t k) const {
     return report::FormatNumber(from + static_cast<long double>(k) * step, separator);
 }
 
-SweepAxis ExpandSweepAxis(FieldId field, std::string_view spec, std::string_view separator) {
+SweepAxis ExpandSweepAxis(FieldId field, std::string_view text, std::string_view separator) {
     SweepAxis axis;
     axis.field = field;
-    if (spec.find(';') != std::string_view::npos || spec.find(':') == std::string_view::npos) {
+    if (text.find(';') != std::string_view::npos || text.find(':') == std::string_view::npos) {
         // A list of field texts, taken as they stand (a text that does not convert
         // is a point that stops, as it would in the window).
         std::size_t start = 0;
         for (;;) {
-            const std::size_t end = spec.find(';', start);
-            axis.list.emplace_back(spec.substr(start, end - start));
+            const std::size_t end = text.find(';', start);
+            axis.list.emplace_back(text.substr(start, end - start));
             if (end == std::string_view::npos)
                 break;
             start = end + 1;
@@ -47,23 +47,23 @@ SweepAxis ExpandSweepAxis(FieldId field, std::string_view spec, std::string_view
         return axis;
     }
 
-    const std::size_t c1 = spec.find(':');
-    const std::size_t c2 = spec.find(':', c1 + 1);
-    if (c2 == std::string_view::npos || spec.find(':', c2 + 1) != std::string_view::npos)
-        throw SweepSpecError(std::string(spec) + " is not FROM:TO:STEP");
-    const long double from = NumberOf(spec.substr(0, c1), separator, spec, "start");
-    const long double to = NumberOf(spec.substr(c1 + 1, c2 - c1 - 1), separator, spec, "end");
-    const long double step = NumberOf(spec.substr(c2 + 1), separator, spec, "step");
+    const std::size_t c1 = text.find(':');
+    const std::size_t c2 = text.find(':', c1 + 1);
+    if (c2 == std::string_view::npos || text.find(':', c2 + 1) != std::string_view::npos)
+        throw SweepSpecError(std::string(text) + " is not FROM:TO:STEP");
+    const long double from = NumberOf(text.substr(0, c1), separator, text, "start");
+    const long double to = NumberOf(text.substr(c1 + 1, c2 - c1 - 1), separator, text, "end");
+    const long double step = NumberOf(text.substr(c2 + 1), separator, text, "step");
     if (step == 0)
-        throw SweepSpecError("the step of " + std::string(spec) + " is zero");
+        throw SweepSpecError("the step of " + std::string(text) + " is zero");
     const long double span = (to - from) / step;
     if (!std::isfinite(span) || span < 0)
-        throw SweepSpecError("the step of " + std::string(spec) + " does not lead from " +
+        throw SweepSpecError("the step of " + std::string(text) + " does not lead from " +
                              "start to end");
     // A step that lands on TO up to rounding still reaches it.
     const long double count = std::floor(span * (1 + 64 * std::numeric_limits<long double>::epsilon())) + 1;
     if (count > kMaxAxisValues)
-        throw SweepSpecError(std::string(spec) + " has too many values");
+        throw SweepSpecError(std::string(text) + " has too many values");
     axis.from = from;
     axis.step = step;
     axis.rangeSize = static_cast<std::size_t>(count);

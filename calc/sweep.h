@@ -33,7 +33,7 @@ struct SweepAxis {
 
 // Reads "FROM:TO:STEP" (FROM, FROM + STEP, ... up to TO) or "v1;v2;v3" (the texts
 // as they stand). Numbers are read and written with the separator given.
-SweepAxis ExpandSweepAxis(FieldId field, std::string_view spec, std::string_view separator);
+SweepAxis ExpandSweepAxis(FieldId field, std::string_view text, std::string_view separator);
 
 // A grid of runs: the base field texts with every combination of the axes' values
 // (the last axis varies fastest). Each point is a run of its own from a fresh

@@ -5,7 +5,7 @@ namespace tervox::cli {
 std::string UsageText() {
     return "Usage: tervox-calc [--gasoline | --diesel] [--report PATH] [--decimal-separator SEP]\n"
            "                   [--date-format PATTERN] [--diagram FILE] [--estimate]\n"
-           "                   [--sweep NAME=SPEC ...] [--csv FILE] [--json FILE] [NAME=TEXT ...]\n"
+           "                   [--sweep NAME=VALUES ...] [--csv FILE] [--json FILE] [NAME=TEXT ...]\n"
            "\n"
            "Runs one thermal calculation of a four-stroke engine, as the calculator window does,\n"
            "and writes the results report.\n"

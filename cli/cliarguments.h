@@ -25,7 +25,7 @@ struct CliArguments {
     // Design studies: --sweep NAME=FROM:TO:STEP or NAME=v1;v2;v3, repeatable.
     struct Sweep {
         std::string name;
-        std::string spec;
+        std::string text;
     };
     std::vector<Sweep> sweeps;
     std::optional<std::string> csvPath;  // "-" for standard output

@@ -87,7 +87,7 @@ int RunSweepCommand(const cli::CliArguments& a, const report::RegionalSettings& 
     std::vector<calc::SweepAxis> axes;
     try {
         for (const auto& s : a.sweeps)
-            axes.push_back(calc::ExpandSweepAxis(*calc::FieldIdOf(s.name), s.spec,
+            axes.push_back(calc::ExpandSweepAxis(*calc::FieldIdOf(s.name), s.text,
                                                  settings.decimalSeparator));
     } catch (const calc::SweepSpecError& e) {
         std::cerr << "tervox-calc: malformed sweep: " << e.what() << " (see --help)\n";

@@ -98,7 +98,7 @@ TEST(Sweep, StopsWhereTheRunWouldAndNamesTheSameField) {
 }
 
 struct AxisCase {
-    const char* spec;
+    const char* text;
     std::vector<std::string> texts;
 };
 
@@ -123,17 +123,17 @@ std::vector<std::string> Texts(const calc::SweepAxis& axis) {
 }
 
 TEST_P(SweepAxisTable, ExpandsIntoFieldTexts) {
-    EXPECT_EQ(Texts(calc::ExpandSweepAxis(FieldId::StSzhatia, GetParam().spec, ",")),
+    EXPECT_EQ(Texts(calc::ExpandSweepAxis(FieldId::StSzhatia, GetParam().text, ",")),
               GetParam().texts);
 }
 
 INSTANTIATE_TEST_SUITE_P(Specs, SweepAxisTable, ::testing::ValuesIn(kAxisCases));
 
 TEST(Sweep, MalformedRangesAreRejectedWithAReason) {
-    for (const char* spec : {"1:2", "a:2:1", "1:b:1", "1:2:c", "1:2:0", "2:1:1", "1:2:3:4",
+    for (const char* text : {"1:2", "a:2:1", "1:b:1", "1:2:c", "1:2:0", "2:1:1", "1:2:3:4",
                              "0:1e4000:1e-4000", "0:100000000000:1"}) {
-        EXPECT_THROW(calc::ExpandSweepAxis(FieldId::StSzhatia, spec, ","), calc::SweepSpecError)
-            << spec;
+        EXPECT_THROW(calc::ExpandSweepAxis(FieldId::StSzhatia, text, ","), calc::SweepSpecError)
+            << text;
     }
     EXPECT_THROW(calc::ExpandSweepAxis(FieldId::StSzhatia, "1.5:2:1", ","), calc::SweepSpecError);
     EXPECT_EQ(Texts(calc::ExpandSweepAxis(FieldId::StSzhatia, "1.5:2.5:1", ".")),

@@ -281,12 +281,12 @@ TEST_F(CliTest, CsvNumbersReadBackAsTheJsonExtendedValues) {
 }
 
 TEST_F(CliTest, MalformedSweepIsAUsageErrorNamingTheArgument) {
-    for (const std::string spec : {"StSzhatia=1:2", "StSzhatia=1:2:0", "StSzhatia=a:2:1",
+    for (const std::string text : {"StSzhatia=1:2", "StSzhatia=1:2:0", "StSzhatia=a:2:1",
                                    "Bogus=1;2", "StSzhatia"}) {
-        const Result r = RunCalc({"--sweep", spec, "--csv", "-"});
-        EXPECT_EQ(r.status, 2) << spec;
-        const std::string named = spec.substr(spec.find('=') == std::string::npos ? 0 : spec.find('=') + 1);
-        EXPECT_NE(r.err.find(spec.find("Bogus") == 0 ? "Bogus" : named), std::string::npos) << r.err;
+        const Result r = RunCalc({"--sweep", text, "--csv", "-"});
+        EXPECT_EQ(r.status, 2) << text;
+        const std::string named = text.substr(text.find('=') == std::string::npos ? 0 : text.find('=') + 1);
+        EXPECT_NE(r.err.find(text.find("Bogus") == 0 ? "Bogus" : named), std::string::npos) << r.err;
         EXPECT_EQ(r.out, "");
     }
 }
