@@ -3,20 +3,19 @@
 #include "applicationtitle.h"
 #include "diagramexport.h"
 #include "diagramview.h"
+#include "savefiledialog.h"
 #include "sweeppanel.h"
 #include "tform1.h"
 
 #include "numberformat.h"
 
 #include <QCheckBox>
-#include <QFileDialog>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -265,31 +264,17 @@ QString IndicatorDiagramWindow::exportTo(const QString& path) {
 }
 
 void IndicatorDiagramWindow::choosePictureFile() {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    QString selected;
-    const QString path = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Save the indicator diagram"), folder + QStringLiteral("/diagram.png"),
-        QStringLiteral("PNG picture (*.png);;SVG drawing (*.svg)"), &selected);
-    if (path.isEmpty())
-        return;
-    // A name without a known extension takes the one of the chosen filter.
-    QString target = path;
-    if (!DiagramFileFormatOf(target) || *DiagramFileFormatOf(target) == DiagramFileFormat::Csv)
-        target += selected.contains(QLatin1String("svg")) ? QStringLiteral(".svg")
-                                                           : QStringLiteral(".png");
-    exportTo(target);
+    const QString path = AskPicturePath(this, QStringLiteral("Save the indicator diagram"),
+                                        QStringLiteral("diagram.png"));
+    if (!path.isEmpty())
+        exportTo(path);
 }
 
 void IndicatorDiagramWindow::chooseCurvesFile() {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save the curves"),
-                                                folder + QStringLiteral("/diagram.csv"),
-                                                QStringLiteral("Table (*.csv)"));
-    if (path.isEmpty())
-        return;
-    if (DiagramFileFormatOf(path) != DiagramFileFormat::Csv)
-        path += QStringLiteral(".csv");
-    exportTo(path);
+    const QString path =
+        AskTablePath(this, QStringLiteral("Save the curves"), QStringLiteral("diagram.csv"));
+    if (!path.isEmpty())
+        exportTo(path);
 }
 
 void OpenIndicatorDiagram(TForm1& form) {

@@ -1,6 +1,6 @@
 #include "sweeppanel.h"
 
-#include "diagramexport.h"
+#include "savefiledialog.h"
 #include "sweepexport.h"
 #include "sweepinputs.h"
 #include "sweepview.h"
@@ -8,13 +8,11 @@
 #include "numberformat.h"
 
 #include <QComboBox>
-#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -250,31 +248,17 @@ QString SweepPanel::exportTo(const QString& path) {
 }
 
 void SweepPanel::choosePictureFile() {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    QString selected;
-    const QString path = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Save the study's picture"), folder + QStringLiteral("/sweep.png"),
-        QStringLiteral("PNG picture (*.png);;SVG drawing (*.svg)"), &selected);
-    if (path.isEmpty())
-        return;
-    // A name without a known extension takes the one of the chosen filter.
-    QString target = path;
-    if (!DiagramFileFormatOf(target) || *DiagramFileFormatOf(target) == DiagramFileFormat::Csv)
-        target += selected.contains(QLatin1String("svg")) ? QStringLiteral(".svg")
-                                                          : QStringLiteral(".png");
-    exportTo(target);
+    const QString path = AskPicturePath(this, QStringLiteral("Save the study's picture"),
+                                        QStringLiteral("sweep.png"));
+    if (!path.isEmpty())
+        exportTo(path);
 }
 
 void SweepPanel::chooseTableFile() {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save the study's table"),
-                                                folder + QStringLiteral("/sweep.csv"),
-                                                QStringLiteral("Table (*.csv)"));
-    if (path.isEmpty())
-        return;
-    if (DiagramFileFormatOf(path) != DiagramFileFormat::Csv)
-        path += QStringLiteral(".csv");
-    exportTo(path);
+    const QString path =
+        AskTablePath(this, QStringLiteral("Save the study's table"), QStringLiteral("sweep.csv"));
+    if (!path.isEmpty())
+        exportTo(path);
 }
 
 } // namespace tervox::ui

@@ -1,5 +1,6 @@
 #include "sweepplot.h"
 
+#include "plotscale.h"
 #include "sweepinputs.h"
 
 #include "numberformat.h"
@@ -34,21 +35,6 @@ constexpr std::size_t kDottedPoints = 60;
 bool Drawable(long double v) {
     const double d = static_cast<double>(v);
     return std::isfinite(d) && std::fabs(d) < kDrawableMagnitude;
-}
-
-// A step of 1, 2 or 5 times a power of ten that cuts span into about `count` parts.
-double NiceStep(double span, int count) {
-    if (!(span > 0) || !std::isfinite(span))
-        return 1;
-    const double raw = span / count;
-    const double magnitude = std::pow(10.0, std::floor(std::log10(raw)));
-    const double norm = raw / magnitude;
-    const double nice = norm < 1.5 ? 1 : norm < 3 ? 2 : norm < 7 ? 5 : 10;
-    return nice * magnitude;
-}
-
-int DecimalsFor(double step) {
-    return std::max(0, static_cast<int>(-std::floor(std::log10(step) + 1e-9)));
 }
 
 std::vector<double> Ticks(double low, double high, double step) {
