@@ -1,5 +1,6 @@
 #include "diagramplot.h"
 
+#include "plotpalette.h"
 #include "plotscale.h"
 
 #include <QFontMetricsF>
@@ -14,15 +15,15 @@ namespace tervox::ui {
 
 namespace {
 
-// Colours of the lines, as a printed textbook figure would distinguish them.
-const QColor kCompression(0x1f, 0x5f, 0xa8);
-const QColor kCombustion(0xc0, 0x39, 0x2b);
-const QColor kExpansion(0xd9, 0x73, 0x1a);
-const QColor kGasExchange(0x6b, 0x6b, 0x6b);
-const QColor kAmbient(0x9a, 0x9a, 0x9a);
-const QColor kGridMajor(0xe2, 0xe2, 0xe2);
-const QColor kGridMinor(0xf1, 0xf1, 0xf1);
-const QColor kInk(0x20, 0x20, 0x20);
+// What each colour of the palette stands for in the diagram.
+const QColor& kCompression = plotpalette::kBlue;
+const QColor& kCombustion = plotpalette::kRed;
+const QColor& kExpansion = plotpalette::kOrange;
+const QColor& kGasExchange = plotpalette::kDarkGrey;
+const QColor& kAmbient = plotpalette::kMidGrey;
+const QColor& kGridMajor = plotpalette::kGridMajor;
+const QColor& kGridMinor = plotpalette::kGridMinor;
+const QColor& kInk = plotpalette::kInk;
 
 struct Tick {
     double value;

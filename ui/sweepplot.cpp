@@ -1,5 +1,6 @@
 #include "sweepplot.h"
 
+#include "plotpalette.h"
 #include "plotscale.h"
 #include "sweepinputs.h"
 
@@ -17,14 +18,14 @@ namespace tervox::ui {
 
 namespace {
 
-// The indicator diagram's palette: a study reads as a page of the same report.
-const QColor kSeries(0x1f, 0x5f, 0xa8);
-const QColor kStopped(0xc0, 0x39, 0x2b);
-const QColor kRun(0xd9, 0x73, 0x1a);
-const QColor kRunLine(0x9a, 0x9a, 0x9a);
-const QColor kGrid(0xe2, 0xe2, 0xe2);
-const QColor kFrame(0xb0, 0xb0, 0xb0);
-const QColor kInk(0x20, 0x20, 0x20);
+// What each colour of the palette stands for in a study.
+const QColor& kSeries = plotpalette::kBlue;
+const QColor& kStopped = plotpalette::kRed;
+const QColor& kRun = plotpalette::kOrange;
+const QColor& kRunLine = plotpalette::kMidGrey;
+const QColor& kGrid = plotpalette::kGridMajor;
+const QColor& kFrame = plotpalette::kFrameGrey;
+const QColor& kInk = plotpalette::kInk;
 
 // Far inside a double's range, so that scaling and painting stay finite.
 constexpr double kDrawableMagnitude = 1e290;

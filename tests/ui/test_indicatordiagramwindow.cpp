@@ -5,6 +5,7 @@
 #include "form1harness.h"
 #include "indicatordiagramwindow.h"
 #include "modalboxguard.h"
+#include "opendiagram.h"
 #include "tervoxtestmain.h"
 
 #include <QCheckBox>
@@ -61,19 +62,7 @@ void TestIndicatorDiagramWindow::cleanup() {
 }
 
 IndicatorDiagramWindow* TestIndicatorDiagramWindow::openDiagram() {
-    QAction* entry = h->form->popupMenu()->findChild<QAction*>(u"IndicatorDiagram1"_s);
-    if (!entry) {
-        for (QAction* a : h->form->popupMenu()->actions())
-            if (a->objectName() == u"IndicatorDiagram1"_s)
-                entry = a;
-    }
-    if (!entry)
-        return nullptr;
-    entry->trigger();
-    auto* window = h->form->findChild<IndicatorDiagramWindow*>(u"IndicatorDiagramWindow"_s);
-    if (window && !QTest::qWaitForWindowExposed(window))
-        return nullptr;
-    return window;
+    return tervox::ui::testing::OpenIndicatorDiagram(*h->form);
 }
 
 QImage TestIndicatorDiagramWindow::grabView(IndicatorDiagramWindow* window) {

@@ -5,6 +5,7 @@
 #include "form1harness.h"
 #include "indicatordiagramwindow.h"
 #include "modalboxguard.h"
+#include "opendiagram.h"
 #include "parsereal.h"
 #include "sweeppanel.h"
 #include "sweepplot.h"
@@ -102,17 +103,7 @@ void TestSweepPanel::cleanup() {
 }
 
 IndicatorDiagramWindow* TestSweepPanel::openDiagram() {
-    QAction* entry = nullptr;
-    for (QAction* a : h->form->popupMenu()->actions())
-        if (a->objectName() == u"IndicatorDiagram1"_s)
-            entry = a;
-    if (!entry)
-        return nullptr;
-    entry->trigger();
-    auto* window = h->form->findChild<IndicatorDiagramWindow*>(u"IndicatorDiagramWindow"_s);
-    if (window && !QTest::qWaitForWindowExposed(window))
-        return nullptr;
-    return window;
+    return tervox::ui::testing::OpenIndicatorDiagram(*h->form);
 }
 
 SweepPanel* TestSweepPanel::openPanel() {
